@@ -1,0 +1,210 @@
+#include "gdi/DeviceContext.h"
+
+#include <utility>
+
+namespace gdi {
+
+RopMasks ropMasks(int rop2, uint32_t pixel, uint32_t pixelMask) {
+    // The ROP2 code less one is a truth table indexed by (pen bit * 2 + destination bit).
+    // For a fixed pen bit the result is 0, 1, D or ~D, that is (D & a) ^ x.
+    const unsigned table = unsigned(rop2 - 1) & 0xF;
+    auto bitsFor = [&](unsigned penBit, uint32_t& a, uint32_t& x) {
+        const unsigned t0 = (table >> (penBit * 2)) & 1;
+        const unsigned t1 = (table >> (penBit * 2 + 1)) & 1;
+        a = (t0 ^ t1) ? 0xFFFFFFFFu : 0;
+        x = t0 ? 0xFFFFFFFFu : 0;
+    };
+    uint32_t a0, x0, a1, x1;
+    bitsFor(0, a0, x0);
+    bitsFor(1, a1, x1);
+    RopMasks m;
+    m.andMask = ((pixel & a1) | (~pixel & a0)) & pixelMask;
+    m.xorMask = ((pixel & x1) | (~pixel & x0)) & pixelMask;
+    return m;
+}
+
+DeviceContext::DeviceContext()
+    : m_pen(stockBlackPen()), m_brush(stockWhiteBrush()), m_font(stockSystemFont()) {}
+
+BitmapPtr DeviceContext::selectBitmap(BitmapPtr bitmap) {
+    std::swap(bitmap, m_bitmap);
+    invalidateClip();
+    return bitmap;
+}
+
+PenPtr DeviceContext::selectPen(PenPtr pen) {
+    std::swap(pen, m_pen);
+    return pen;
+}
+
+BrushPtr DeviceContext::selectBrush(BrushPtr brush) {
+    std::swap(brush, m_brush);
+    return brush;
+}
+
+FontPtr DeviceContext::selectFont(FontPtr font) {
+    std::swap(font, m_font);
+    return font;
+}
+
+int DeviceContext::setROP2(int rop2) {
+    if (rop2 < R2_BLACK || rop2 > R2_WHITE) return 0;
+    return std::exchange(m_rop2, rop2);
+}
+int DeviceContext::setBkMode(int mode) { return std::exchange(m_bkMode, mode); }
+COLORREF DeviceContext::setBkColor(COLORREF color) { return std::exchange(m_bkColor, color); }
+COLORREF DeviceContext::setTextColor(COLORREF color) { return std::exchange(m_textColor, color); }
+uint32_t DeviceContext::setTextAlign(uint32_t align) { return std::exchange(m_textAlign, align); }
+int32_t DeviceContext::setTextCharacterExtra(int32_t extra) { return std::exchange(m_charExtra, extra); }
+int DeviceContext::setPolyFillMode(int mode) { return std::exchange(m_polyFillMode, mode); }
+int DeviceContext::setStretchMode(int mode) { return std::exchange(m_stretchMode, mode); }
+Point DeviceContext::moveTo(int32_t x, int32_t y) { return std::exchange(m_position, Point{x, y}); }
+
+void DeviceContext::selectClipRegion(const Region* region) {
+    if (region)
+        m_clip = *region;
+    else
+        m_clip.reset();
+    invalidateClip();
+}
+
+const std::vector<Rect>& DeviceContext::clipRects() const {
+    if (m_clipRectsValid) return m_clipRects;
+    m_clipRects.clear();
+    const Rect bounds = m_bitmap ? m_bitmap->bounds() : Rect{};
+    if (!m_clip) {
+        if (!bounds.isEmpty()) m_clipRects.push_back(bounds);
+    } else {
+        for (const Rect& r : m_clip->rects()) {
+            Rect c = r.intersected(bounds);
+            if (!c.isEmpty()) m_clipRects.push_back(c);
+        }
+    }
+    m_clipRectsValid = true;
+    return m_clipRects;
+}
+
+uint32_t DeviceContext::colorToPixel(COLORREF color) const { return m_bitmap ? m_bitmap->colorToPixel(color) : 0; }
+
+RopMasks DeviceContext::penMasks(COLORREF color) const {
+    return ropMasks(m_rop2, colorToPixel(color), m_bitmap ? m_bitmap->pixelMask() : 0);
+}
+
+void DeviceContext::paintSpan(int32_t y, int32_t x1, int32_t x2, const RopMasks& masks) {
+    if (x1 >= x2 || !m_bitmap) return;
+    Bitmap& bm = *m_bitmap;
+    for (const Rect& c : clipRects()) {
+        if (y < c.top) break; // banded: nothing further down can hold row y
+        if (y >= c.bottom) continue;
+        const int32_t a = std::max(x1, c.left);
+        const int32_t b = std::min(x2, c.right);
+        if (a >= b) continue;
+        if (bm.isIndexed()) {
+            uint8_t* row = bm.indexRow(y);
+            if (masks.andMask == 0) {
+                std::fill(row + a, row + b, uint8_t(masks.xorMask));
+            } else {
+                for (int32_t x = a; x < b; ++x) row[x] = uint8_t(masks.apply(row[x]));
+            }
+        } else {
+            uint32_t* row = bm.rgbRow(y);
+            if (masks.andMask == 0) {
+                std::fill(row + a, row + b, masks.xorMask);
+            } else {
+                for (int32_t x = a; x < b; ++x) row[x] = masks.apply(row[x]);
+            }
+        }
+    }
+}
+
+void DeviceContext::paintPixel(int32_t x, int32_t y, const RopMasks& masks) {
+    if (!m_bitmap) return;
+    for (const Rect& c : clipRects()) {
+        if (y < c.top) return;
+        if (c.contains(x, y)) {
+            m_bitmap->setPixel(x, y, masks.apply(m_bitmap->pixel(x, y)));
+            return;
+        }
+    }
+}
+
+void DeviceContext::brushSpan(int32_t y, int32_t x1, int32_t x2, const Brush& brush, int rop2) {
+    if (x1 >= x2 || !m_bitmap) return;
+    const uint32_t mask = m_bitmap->pixelMask();
+    switch (brush.style()) {
+    case BrushStyle::Null:
+        return;
+    case BrushStyle::Solid:
+        paintSpan(y, x1, x2, ropMasks(rop2, colorToPixel(brush.color()), mask));
+        return;
+    case BrushStyle::Hatched: {
+        const RopMasks fg = ropMasks(rop2, colorToPixel(brush.color()), mask);
+        const RopMasks bg = ropMasks(rop2, colorToPixel(m_bkColor), mask);
+        const bool opaque = m_bkMode == OPAQUE;
+        // The hatch is aligned to the bitmap origin; paint runs of equal pattern bits.
+        const uint8_t bits = hatchRow(brush.hatch(), y & 7);
+        int32_t x = x1;
+        while (x < x2) {
+            const bool on = bits & (0x80 >> (x & 7));
+            int32_t end = x + 1;
+            while (end < x2 && bool(bits & (0x80 >> (end & 7))) == on) ++end;
+            if (on)
+                paintSpan(y, x, end, fg);
+            else if (opaque)
+                paintSpan(y, x, end, bg);
+            x = end;
+        }
+        return;
+    }
+    case BrushStyle::Pattern: {
+        const Bitmap& pat = *brush.pattern();
+        if (pat.width() == 0 || pat.height() == 0) return;
+        const int32_t py = ((y % pat.height()) + pat.height()) % pat.height();
+        const bool mono = pat.bitsPerPixel() == 1;
+        for (int32_t x = x1; x < x2; ++x) {
+            const int32_t px = ((x % pat.width()) + pat.width()) % pat.width();
+            const uint32_t v = pat.pixel(px, py);
+            // A monochrome pattern paints its 0 bits in the text colour, its 1 bits in
+            // the background colour.
+            const COLORREF c = mono ? (v ? m_bkColor : m_textColor) : pat.pixelToColor(v);
+            paintPixel(x, y, ropMasks(rop2, colorToPixel(c), mask));
+        }
+        return;
+    }
+    }
+}
+
+uint8_t hatchRow(int hatchStyle, int y) {
+    static const uint8_t hatches[6][8] = {
+        {0x00, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00}, // horizontal
+        {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08}, // vertical
+        {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01}, // forward diagonal
+        {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80}, // backward diagonal
+        {0x08, 0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08}, // cross
+        {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81}, // diagonal cross
+    };
+    if (hatchStyle < 0 || hatchStyle > 5) return 0;
+    return hatches[hatchStyle][y & 7];
+}
+
+void DeviceContext::fillRect(const Rect& rect, const BrushPtr& brush) {
+    if (!brush) return;
+    const Rect r = rect.normalized();
+    // Filling a rectangle is a pattern copy: the ROP2 of the DC does not apply.
+    for (int32_t y = r.top; y < r.bottom; ++y) brushSpan(y, r.left, r.right, *brush, R2_COPYPEN);
+}
+
+COLORREF DeviceContext::setPixel(int32_t x, int32_t y, COLORREF color) {
+    if (!m_bitmap) return CLR_INVALID;
+    const uint32_t value = colorToPixel(color);
+    paintPixel(x, y, ropMasks(R2_COPYPEN, value, m_bitmap->pixelMask()));
+    return m_bitmap->pixelToColor(value);
+}
+
+COLORREF DeviceContext::getPixel(int32_t x, int32_t y) const {
+    if (!m_bitmap || !m_bitmap->bounds().contains(x, y)) return CLR_INVALID;
+    if (m_clip && !m_clip->contains(x, y)) return CLR_INVALID;
+    return m_bitmap->pixelToColor(m_bitmap->pixel(x, y));
+}
+
+} // namespace gdi
