@@ -109,6 +109,9 @@ public:
     // Paints pixels [x1, x2) of row y with a brush under the ROP2 and the current
     // background mode and colour (hatch gaps), clipped.
     void brushSpan(int32_t y, int32_t x1, int32_t x2, const Brush& brush, int rop2);
+    // Draws the pen's lines through the points (cosmetic or wide), closing the figure
+    // when asked; the current position is not used or changed.
+    void penLines(const Point* points, int count, bool closed);
     // Paints one pixel with the masks, clipped.
     void paintPixel(int32_t x, int32_t y, const RopMasks& masks);
     // The pixel value of a colour in the selected bitmap, and the masks of the current
