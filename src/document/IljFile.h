@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-// Deflate level of the files we write: sketches are mostly white, and the fastest level
-// already shrinks them about as far as the slower ones.
-inline constexpr int IljCompressionLevel = 1;
+// Deflate level of the files we write: on mostly white sketches it gives files within a
+// sixth of the default level's size at well under its cost.
+inline constexpr int IljCompressionLevel = 4;
 
 // The sketch in a compressed file. The output is capped at the size the block's own
 // header implies: a stream that would inflate further, or a header that claims more
