@@ -36,7 +36,9 @@ fuzz: deps
 	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DVERIGRAF_FUZZ=ON >/dev/null
 	@cmake --build $(BUILD)-fuzz -j $(JOBS)
 	@for f in $(BUILD)-fuzz/fuzz/*-fuzz; do [ -x "$$f" ] || continue; echo "== $$f"; \
-	  $$f -max_total_time=30 -rss_limit_mb=2048 || exit 1; done
+	  corpus=$(BUILD)-fuzz/corpus/$$(basename $$f); mkdir -p $$corpus; \
+	  if [ -d fuzz/seeds/$$(basename $$f) ]; then cp -n fuzz/seeds/$$(basename $$f)/* $$corpus/; fi; \
+	  $$f $$corpus -max_total_time=30 -rss_limit_mb=2048 || exit 1; done
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz

@@ -89,6 +89,8 @@ TDibDescription parse(std::span<const uint8_t> data, std::optional<size_t> table
                               std::to_string(height));
     if (height < 0 && d.isRle()) throw SketchFileError("сжатый рисунок не может храниться сверху вниз");
     d.height = int32_t(height);
+    const uint64_t pixelBytes = d.isRle() ? d.sizeImage : uint64_t(d.stride()) * uint64_t(absHeight);
+    if (pixelBytes > MaxPixelDataBytes) throw SketchFileError("данных рисунка больше допустимого");
 
     size_t tableStart = d.headerSize;
     if (d.compression == BI_BITFIELDS || d.compression == BI_ALPHABITFIELDS) {

@@ -58,8 +58,15 @@ std::vector<uint8_t> InflateIljBlock(std::span<const uint8_t> file) {
     // The header says how large the whole block is; nothing beyond that is inflated.
     const size_t implied = ImpliedDibSize(std::span(block).first(got));
     if (implied < got) throw SketchFileError("распакованные данные длиннее, чем указано в заголовке");
-    block.resize(implied);
-    got += inflater.fill(block.data() + got, implied - got);
+    // The buffer grows with what the stream really yields, so that a short stream with a
+    // large header does not take the memory its header claims.
+    size_t capacity = std::min(implied, std::max<size_t>(file.size() * 32, 64 * 1024));
+    while (true) {
+        block.resize(capacity);
+        got += inflater.fill(block.data() + got, capacity - got);
+        if (inflater.ended() || capacity == implied) break;
+        capacity = std::min(implied, capacity * 2);
+    }
     if (!inflater.ended()) {
         uint8_t extra;
         if (inflater.fill(&extra, 1) != 0)

@@ -22,9 +22,11 @@ inline constexpr int32_t SketchPixelsPerMetre = 3782;
 inline constexpr int32_t SketchPixelsPerInch = 96;
 
 // Limits of a sane sketch. Anything larger is refused before memory is allocated, so
-// that a file lying about its size cannot exhaust memory.
+// that a file lying about its size cannot exhaust memory: a side, the pixels (a byte
+// each in memory), and the bytes of pixel data a file may hold.
 inline constexpr int32_t MaxSketchSide = 30000;
 inline constexpr uint64_t MaxSketchPixels = 400ull * 1024 * 1024;
+inline constexpr uint64_t MaxPixelDataBytes = 400ull * 1024 * 1024;
 
 // True for sizes a sketch bitmap may have.
 bool IsSaneSketchSize(int64_t width, int64_t height);

@@ -218,6 +218,7 @@ TEST(BmpFile, HostileFilesAreRefused) {
     };
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.width = 40000; }));
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.width = 30000, l.height = 30000; }));
+    EXPECT_TRUE(lying([](BmpBuilder& l) { l.width = 12000, l.height = 12000; })); // 432 MB of 24-bit rows
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.height = INT32_MIN; }));
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.width = -2; }));
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.height = 0; }));
