@@ -4,9 +4,11 @@
 #include "gdi/DeviceContext.h"
 #include "gdi/FontMapper.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 namespace gdi {
 
