@@ -65,12 +65,12 @@ uint8_t pitchAndFamily(FT_Face face, const TT_OS2* os2, bool fixedPitch) {
 
 std::shared_ptr<FontInstance> FontInstance::create(std::shared_ptr<FontFace> face,
                                                    const FaceDescription& description,
-                                                   const FontInstanceSpec& spec) {
+                                                   const FontRequest& request) {
     if (!face) return nullptr;
     FT_Size size = nullptr;
     if (FT_New_Size(face->handle(), &size) != 0) return nullptr;
     std::shared_ptr<FontInstance> instance(new FontInstance(std::move(face), size));
-    if (!instance->setUp(description, spec)) return nullptr;
+    if (!instance->setUp(description, request)) return nullptr;
     return instance;
 }
 
@@ -81,7 +81,7 @@ FontInstance::~FontInstance() {
     FT_Done_Size(m_size);
 }
 
-bool FontInstance::setUp(const FaceDescription& description, const FontInstanceSpec& spec) {
+bool FontInstance::setUp(const FaceDescription& description, const FontRequest& request) {
     FT_Face face = m_face->handle();
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
     const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face, FT_SFNT_HHEA));
@@ -106,7 +106,7 @@ bool FontInstance::setUp(const FaceDescription& description, const FontInstanceS
 
     // Negative heights ask for the em, positive ones for the whole cell; nothing asks
     // for the default cell. Absurd sizes are cut down to what memory can hold.
-    const int32_t height = spec.height == 0 ? 16 : std::clamp(spec.height, -kMaxPixels, kMaxPixels);
+    const int32_t height = request.height == 0 ? 16 : std::clamp(request.height, -kMaxPixels, kMaxPixels);
     int32_t ascent, descent;
     if (height > 0) {
         m_ppem = mulDiv(unitsPerEm, height, faceAscent + faceDescent);
@@ -122,8 +122,9 @@ bool FontInstance::setUp(const FaceDescription& description, const FontInstanceS
     const int32_t avgWidthUnits = os2 && os2->version != 0xFFFF ? os2->xAvgCharWidth : 0;
     int32_t xPpem = m_ppem;
     // A width asks for that average character width, the face stretched to it.
-    if (spec.width != 0 && avgWidthUnits > 0)
-        xPpem = std::clamp(mulDiv(std::abs(int64_t(spec.width)), unitsPerEm, avgWidthUnits), 1, kMaxPixels);
+    if (request.width != 0 && avgWidthUnits > 0)
+        xPpem =
+            std::clamp(mulDiv(std::abs(int64_t(request.width)), unitsPerEm, avgWidthUnits), 1, kMaxPixels);
 
     FT_Activate_Size(m_size);
     if (FT_Set_Pixel_Sizes(face, FT_UInt(xPpem), FT_UInt(m_ppem)) != 0) return false;
@@ -131,8 +132,8 @@ bool FontInstance::setUp(const FaceDescription& description, const FontInstanceS
     auto scaleY = [&](int32_t v) { return mulDiv(v, m_ppem, unitsPerEm); };
     auto scaleX = [&](int32_t v) { return mulDiv(v, xPpem, unitsPerEm); };
 
-    m_fakeBold = spec.bold && !description.bold;
-    m_fakeItalic = spec.italic && !description.italic;
+    m_fakeBold = request.bold && !description.bold;
+    m_fakeItalic = request.italic && !description.italic;
 
     TextMetrics& tm = m_metrics;
     tm.ascent = ascent;

@@ -35,7 +35,7 @@ struct TextLine {
     int32_t thickness = 1;
 };
 
-struct FontInstanceSpec {
+struct FontRequest {
     int32_t height = 0; // as a logical font gives it
     int32_t width = 0;
     bool bold = false;
@@ -46,7 +46,7 @@ class FontInstance {
   public:
     // nullptr when FreeType cannot size the face.
     static std::shared_ptr<FontInstance>
-    create(std::shared_ptr<FontFace> face, const FaceDescription& description, const FontInstanceSpec& spec);
+    create(std::shared_ptr<FontFace> face, const FaceDescription& description, const FontRequest& request);
     ~FontInstance();
     FontInstance(const FontInstance&) = delete;
     FontInstance& operator=(const FontInstance&) = delete;
@@ -72,7 +72,7 @@ class FontInstance {
     };
 
     FontInstance(std::shared_ptr<FontFace> face, FT_Size size);
-    bool setUp(const FaceDescription& description, const FontInstanceSpec& spec);
+    bool setUp(const FaceDescription& description, const FontRequest& request);
     const CharEntry& charEntry(char32_t c);
     FT_UInt glyphIndex(char32_t c) const;
     GlyphImage render(FT_UInt glyphIndex, int32_t angle);
