@@ -4,6 +4,23 @@
 
 namespace gdi {
 
+namespace {
+
+// Calls fn(a, b) for each part [a, b) of pixels [x1, x2) of row y inside the clip
+// rectangles (banded, so the walk stops at the first band below the row).
+template <typename Fn>
+void forEachClipRun(const std::vector<Rect>& clip, int32_t y, int32_t x1, int32_t x2, Fn fn) {
+    for (const Rect& c : clip) {
+        if (y < c.top) break;
+        if (y >= c.bottom) continue;
+        const int32_t a = std::max(x1, c.left);
+        const int32_t b = std::min(x2, c.right);
+        if (a < b) fn(a, b);
+    }
+}
+
+} // namespace
+
 RopMasks ropMasks(int rop2, uint32_t pixel, uint32_t pixelMask) {
     // The ROP2 code less one is a truth table indexed by (pen bit * 2 + destination bit).
     // For a fixed pen bit the result is 0, 1, D or ~D, that is (D & a) ^ x.
@@ -138,22 +155,24 @@ void DeviceContext::brushSpan(int32_t y, int32_t x1, int32_t x2, const Brush& br
         paintSpan(y, x1, x2, ropMasks(rop2, colorToPixel(brush.color()), mask));
         return;
     case BrushStyle::Hatched: {
+        // The pattern is aligned to the bitmap origin. Each of its eight columns gets the
+        // masks of the hatch or of the background; a transparent background keeps the pixel.
         const RopMasks fg = ropMasks(rop2, colorToPixel(brush.color()), mask);
-        const RopMasks bg = ropMasks(rop2, colorToPixel(m_bkColor), mask);
-        const bool opaque = m_bkMode == OPAQUE;
-        // The hatch is aligned to the bitmap origin; paint runs of equal pattern bits.
+        const RopMasks bg =
+            m_bkMode == OPAQUE ? ropMasks(rop2, colorToPixel(m_bkColor), mask) : RopMasks{0xFFFFFFFFu, 0};
         const uint8_t bits = hatchRow(brush.hatch(), y & 7);
-        int32_t x = x1;
-        while (x < x2) {
-            const bool on = bits & (0x80 >> (x & 7));
-            int32_t end = x + 1;
-            while (end < x2 && bool(bits & (0x80 >> (end & 7))) == on) ++end;
-            if (on)
-                paintSpan(y, x, end, fg);
-            else if (opaque)
-                paintSpan(y, x, end, bg);
-            x = end;
-        }
+        RopMasks columns[8];
+        for (int i = 0; i < 8; ++i) columns[i] = (bits & (0x80 >> i)) ? fg : bg;
+        Bitmap& bm = *m_bitmap;
+        forEachClipRun(clipRects(), y, x1, x2, [&](int32_t a, int32_t b) {
+            if (bm.isIndexed()) {
+                uint8_t* row = bm.indexRow(y);
+                for (int32_t x = a; x < b; ++x) row[x] = uint8_t(columns[x & 7].apply(row[x]));
+            } else {
+                uint32_t* row = bm.rgbRow(y);
+                for (int32_t x = a; x < b; ++x) row[x] = columns[x & 7].apply(row[x]);
+            }
+        });
         return;
     }
     case BrushStyle::Pattern: {
@@ -176,11 +195,11 @@ void DeviceContext::brushSpan(int32_t y, int32_t x1, int32_t x2, const Brush& br
 
 uint8_t hatchRow(int hatchStyle, int y) {
     static const uint8_t hatches[6][8] = {
-        {0x00, 0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00}, // horizontal
+        {0x00, 0x00, 0x00, 0xFF, 0x00, 0x00, 0x00, 0x00}, // horizontal
         {0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08, 0x08}, // vertical
         {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01}, // forward diagonal
         {0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80}, // backward diagonal
-        {0x08, 0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08}, // cross
+        {0x08, 0x08, 0x08, 0xFF, 0x08, 0x08, 0x08, 0x08}, // cross
         {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81}, // diagonal cross
     };
     if (hatchStyle < 0 || hatchStyle > 5) return 0;
@@ -188,16 +207,22 @@ uint8_t hatchRow(int hatchStyle, int y) {
 }
 
 void DeviceContext::fillRect(const Rect& rect, const BrushPtr& brush) {
-    if (!brush) return;
-    const Rect r = rect.normalized();
-    // Filling a rectangle is a pattern copy: the ROP2 of the DC does not apply.
+    if (!brush || !m_bitmap) return;
+    // Filling a rectangle is a pattern copy of its width and height: the ROP2 of the DC
+    // does not apply, and a negative extent covers the pixels on the other side of the
+    // start edge, both ends moved by one ([5, 2) paints 3, 4 and 5).
+    Rect r = rect;
+    if (r.left > r.right) r = {r.right + 1, r.top, r.left + 1, r.bottom};
+    if (r.top > r.bottom) r = {r.left, r.bottom + 1, r.right, r.top + 1};
+    r = r.intersected(m_bitmap->bounds());
     for (int32_t y = r.top; y < r.bottom; ++y) brushSpan(y, r.left, r.right, *brush, R2_COPYPEN);
 }
 
 COLORREF DeviceContext::setPixel(int32_t x, int32_t y, COLORREF color) {
     if (!m_bitmap) return CLR_INVALID;
     const uint32_t value = colorToPixel(color);
-    paintPixel(x, y, ropMasks(R2_COPYPEN, value, m_bitmap->pixelMask()));
+    // The pixel is painted like a pen's, under the ROP2 of the DC.
+    paintPixel(x, y, ropMasks(m_rop2, value, m_bitmap->pixelMask()));
     return m_bitmap->pixelToColor(value);
 }
 

@@ -1,0 +1,108 @@
+#pragma once
+// The one-pixel lines of cosmetic pens: which pixels a line covers, the dash patterns of
+// the styled pens, and a painter that puts a run of connected lines into a DC.
+//
+// A line is stepped along its major axis from the start point; the end point is never
+// painted, so that connected lines meet without painting their joint twice. Clipping only
+// chooses which of those steps are painted: a line that leaves the bitmap covers the same
+// pixels inside it as if the bitmap were endless.
+
+#include "gdi/DeviceContext.h"
+
+#include <cstdint>
+
+namespace gdi {
+
+// The on and off runs of a styled cosmetic pen, counted in steps along the major axis.
+class DashPattern {
+  public:
+    // The pattern of a pen style, or nullptr for the styles drawn solid.
+    static const DashPattern* forStyle(int style);
+
+    uint32_t length() const { return m_length; }
+    bool isOn(uint32_t position) const { return (m_onBits >> position) & 1u; }
+
+  private:
+    constexpr DashPattern(uint32_t length, uint32_t onBits) : m_length(length), m_onBits(onBits) {}
+
+    uint32_t m_length; // at most 32 steps
+    uint32_t m_onBits; // bit i set where step i of the pattern is painted
+};
+
+// The steps of a line from one point towards another that fall inside a rectangle.
+struct LineSteps {
+    uint32_t length = 0; // steps of the whole line: the larger of |dx| and |dy|
+    int64_t first = 0;   // index of the first step inside the rectangle
+    int64_t count = 0;   // number of consecutive steps inside it (0: none)
+    // The pixel of the first step inside, and how the walk goes on from it.
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t stepX = 1;
+    int32_t stepY = 1;
+    bool xMajor = true;
+    int64_t error = 0;      // decides, with the bias, when the minor axis steps
+    int64_t errorFlat = 0;  // added when only the major axis steps
+    int64_t errorSlant = 0; // added when both axes step
+    int bias = 0;
+
+    // Calls plot(x, y) for every step inside, in order.
+    template <class Plot> void forEach(Plot&& plot) const;
+};
+
+// The steps of the line from `from` to `to` (excluded) inside `bounds`.
+LineSteps lineSteps(Point from, Point to, const Rect& bounds);
+
+template <class Plot> void LineSteps::forEach(Plot&& plot) const {
+    int32_t px = x;
+    int32_t py = y;
+    int64_t err = error;
+    if (xMajor) {
+        for (int64_t i = 0; i < count; ++i) {
+            plot(px, py);
+            if (err + bias > 0) {
+                py += stepY;
+                err += errorSlant;
+            } else {
+                err += errorFlat;
+            }
+            px += stepX;
+        }
+    } else {
+        for (int64_t i = 0; i < count; ++i) {
+            plot(px, py);
+            if (err + bias > 0) {
+                px += stepX;
+                err += errorSlant;
+            } else {
+                err += errorFlat;
+            }
+            py += stepY;
+        }
+    }
+}
+
+// Paints connected one-pixel lines with the DC's cosmetic pen under its ROP2. The dash
+// pattern starts at the first line drawn and runs on from line to line; the gaps are
+// painted in the background colour when the background mode is opaque.
+class CosmeticLinePainter {
+  public:
+    explicit CosmeticLinePainter(DeviceContext& dc);
+
+    void draw(Point from, Point to);
+
+  private:
+    template <class Pixel> void drawDirect(const LineSteps& steps, Pixel* bits, int32_t stride);
+    void drawClipped(const LineSteps& steps);
+
+    DeviceContext& m_dc;
+    Bitmap* m_bitmap = nullptr;
+    Rect m_bounds;         // where drawing may land: the bitmap, narrowed by the clip
+    bool m_direct = false; // one clip rectangle: pixels are written without a clip search
+    RopMasks m_on;
+    RopMasks m_off;
+    bool m_paintGaps = false;
+    const DashPattern* m_dash = nullptr;
+    uint32_t m_dashPosition = 0;
+};
+
+} // namespace gdi
