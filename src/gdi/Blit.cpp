@@ -32,24 +32,52 @@ Rect visibleInDestination(const DeviceContext& dc, const Rect& r) {
     return r.intersected(box);
 }
 
+// The reference paints the brush into its copy of the source with the brush origin moved
+// by the distance between the two rectangles, the wrong way round; copies that went
+// through a stretch or a conversion start at 0, 0.
+Point patternShift(const Rect& dstArea, int32_t sourceLeft) {
+    return {2 * (sourceLeft - dstArea.left), -2 * dstArea.top};
+}
+
+// Operations that ignore the brush, on whole rows.
+template <class T> void sourceRow(uint8_t code, T* d, const T* s, int32_t n, T mask) {
+    switch (code) {
+    case rop3Code(SRCAND):
+        for (int32_t i = 0; i < n; ++i)
+            d[i] &= s[i];
+        return;
+    case rop3Code(SRCPAINT):
+        for (int32_t i = 0; i < n; ++i)
+            d[i] |= s[i];
+        return;
+    case rop3Code(SRCINVERT):
+        for (int32_t i = 0; i < n; ++i)
+            d[i] ^= s[i];
+        return;
+    default: {
+        const unsigned table = code & 0x0F; // the half for pattern bits 0 is the whole story
+        for (int32_t i = 0; i < n; ++i)
+            d[i] = T(applyTable2(table, s[i], d[i]) & mask);
+    }
+    }
+}
+
 // Combines source pixels with the destination over `area` (destination coordinates);
-// destination pixel (x, y) meets source pixel (x + dx, y + dy).
+// destination pixel (x, y) meets source pixel (x + dx, y + dy). Steps of the operation
+// that paint the brush into the source see it moved by `shift` (see applyRop3Steps).
 template <class T>
-void combineRows(DeviceContext& dc, const Rect& area, SourceRows& source, int32_t dx, int32_t dy,
-                 uint32_t rop) {
+void combineRows(DeviceContext& dc, const Rect& area, SourceRows& source, Point offset, uint32_t rop,
+                 Point shift) {
     Bitmap& bm = *dc.bitmap();
     const uint8_t code = rop3Code(rop);
     const T mask = T(bm.pixelMask());
     const bool usesPattern = ropUsesPattern(rop);
-    const BrushPtr brush = dc.brush() ? dc.brush() : stockNullBrush();
-    const BrushPixels pattern(dc, *brush);
-    const unsigned withoutPattern = rop3WithoutPattern(code);
-    const unsigned sourceOnly =
-        code & 0x0F; // the table for pattern bits 0, enough when the pattern is unused
+    const BrushPixels pattern(dc, dc.brush() ? *dc.brush() : *stockNullBrush());
 
-    std::vector<T> src(size_t(std::max(area.width(), 0)));
-    std::vector<uint32_t> pat(src.size());
-    std::vector<uint8_t> painted(src.size());
+    const size_t width = size_t(std::max(area.width(), 0));
+    std::vector<T> src(width);
+    std::vector<uint32_t> patDst(width), patSrc(width);
+    std::vector<uint8_t> paintedDst(width), paintedSrc(width);
     for (const Rect& clip : dc.clipRects()) {
         const Rect r = clip.intersected(area);
         if (r.isEmpty()) continue;
@@ -57,52 +85,35 @@ void combineRows(DeviceContext& dc, const Rect& area, SourceRows& source, int32_
         for (int32_t y = r.top; y < r.bottom; ++y) {
             T* d = rowOf<T>(bm, y) + r.left;
             if (code == rop3Code(SRCCOPY)) {
-                source.read(y + dy, r.left + dx, n, d);
+                source.read(y + offset.y, r.left + offset.x, n, d);
                 continue;
             }
-            source.read(y + dy, r.left + dx, n, src.data());
+            source.read(y + offset.y, r.left + offset.x, n, src.data());
             const T* s = src.data();
             if (!usesPattern) {
-                switch (code) {
-                case rop3Code(SRCAND):
-                    for (int32_t i = 0; i < n; ++i)
-                        d[i] &= s[i];
-                    break;
-                case rop3Code(SRCPAINT):
-                    for (int32_t i = 0; i < n; ++i)
-                        d[i] |= s[i];
-                    break;
-                case rop3Code(SRCINVERT):
-                    for (int32_t i = 0; i < n; ++i)
-                        d[i] ^= s[i];
-                    break;
-                default:
-                    for (int32_t i = 0; i < n; ++i)
-                        d[i] = T(applyTable2(sourceOnly, s[i], d[i]) & mask);
-                }
-                continue;
-            }
-            if (pattern.isUniform()) {
+                sourceRow(code, d, s, n, mask);
+            } else if (pattern.isUniform()) {
                 const uint32_t p = pattern.uniformPixel();
                 for (int32_t i = 0; i < n; ++i)
                     d[i] = T(applyRop3(code, p, s[i], d[i]) & mask);
-                continue;
-            }
-            pattern.row(y, r.left, n, pat.data(), painted.data());
-            for (int32_t i = 0; i < n; ++i) {
-                const uint32_t v = painted[i] ? applyRop3(code, pat[i], s[i], d[i])
-                                              : applyTable2(withoutPattern, s[i], d[i]);
-                d[i] = T(v & mask);
+            } else {
+                pattern.row(y, r.left, n, patDst.data(), paintedDst.data());
+                pattern.row(y + shift.y, r.left + shift.x, n, patSrc.data(), paintedSrc.data());
+                for (int32_t i = 0; i < n; ++i)
+                    d[i] = T(
+                        applyRop3Steps(code, patSrc[i], paintedSrc[i], patDst[i], paintedDst[i], s[i], d[i]) &
+                        mask);
             }
         }
     }
 }
 
-void combine(DeviceContext& dc, const Rect& area, SourceRows& source, int32_t dx, int32_t dy, uint32_t rop) {
+void combine(DeviceContext& dc, const Rect& area, SourceRows& source, Point offset, uint32_t rop,
+             Point shift) {
     if (dc.bitmap()->isIndexed())
-        combineRows<uint8_t>(dc, area, source, dx, dy, rop);
+        combineRows<uint8_t>(dc, area, source, offset, rop, shift);
     else
-        combineRows<uint32_t>(dc, area, source, dx, dy, rop);
+        combineRows<uint32_t>(dc, area, source, offset, rop, shift);
 }
 
 // Whether the area lies inside one clip rectangle, so that it can be written directly.
@@ -159,8 +170,8 @@ bool DeviceContext::stretchBlt(int32_t x, int32_t y, int32_t width, int32_t heig
         Rect area = dst.visible;
         area.right = std::min(area.right, area.left + src.visible.width());
         area.bottom = std::min(area.bottom, area.top + src.visible.height());
-        combine(*this, area, rows, src.visible.left - dst.visible.left, src.visible.top - dst.visible.top,
-                rop);
+        const Point offset{src.visible.left - dst.visible.left, src.visible.top - dst.visible.top};
+        combine(*this, area, rows, offset, rop, patternShift(area, rows.isDirect() ? src.visible.left : 0));
         return true;
     }
 
@@ -174,7 +185,8 @@ bool DeviceContext::stretchBlt(int32_t x, int32_t y, int32_t width, int32_t heig
     const BitmapPtr stretched = m_bitmap->createCompatible(dst.visible.width(), dst.visible.height());
     runStretch(plan, rows, *stretched, dst.visible.left, dst.visible.top, dst.visible, m_stretchMode);
     SourceRows stretchedRows(*stretched, stretched->bounds(), *m_bitmap, m_bkColor, m_textColor, m_bkColor);
-    combine(*this, dst.visible, stretchedRows, -dst.visible.left, -dst.visible.top, rop);
+    combine(*this, dst.visible, stretchedRows, {-dst.visible.left, -dst.visible.top}, rop,
+            patternShift(dst.visible, 0));
     return true;
 }
 

@@ -39,8 +39,13 @@ inline uint32_t applyRop3(uint8_t code, uint32_t p, uint32_t s, uint32_t d) {
     return (p & applyTable2(code >> 4, s, d)) | (~p & applyTable2(code & 0x0F, s, d));
 }
 
-// What the operation does where the brush paints nothing (a null brush, the gaps of a
-// transparent hatch), as a truth table of source and destination.
-unsigned rop3WithoutPattern(uint8_t code);
+// The operation as the reference carries it out with a brush that is not uniform. It
+// breaks each operation into binary steps between pattern, source, destination and a
+// scratch copy; steps that paint the pattern into the source copy see the brush shifted
+// (`ps`, see patternShift in Blit.cpp) against steps that paint it into the destination
+// (`pd`), and a pattern step changes nothing where the brush has no pixel (a null brush,
+// the gaps of a transparent hatch: painted false). For a uniform brush this is applyRop3.
+uint32_t applyRop3Steps(uint8_t code, uint32_t ps, bool psPainted, uint32_t pd, bool pdPainted, uint32_t s,
+                        uint32_t d);
 
 } // namespace gdi

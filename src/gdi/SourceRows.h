@@ -22,6 +22,8 @@ class SourceRows {
                COLORREF targetTextColor, COLORREF targetBkColor);
 
     const Rect& region() const { return m_region; }
+    // The source is of the target's kind and read as it is.
+    bool isDirect() const { return m_path == Path::Same; }
 
     // Pixels x .. x + n - 1 of row y (inside the region), converted, into out. T is
     // uint8_t for indexed targets and uint32_t for 32-bit ones.
