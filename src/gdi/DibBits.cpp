@@ -92,6 +92,28 @@ uint32_t readValue(const uint8_t* row, int32_t x, int bpp) {
     }
 }
 
+// The raw values of a packed row.
+void decodeRow(const uint8_t* row, int bpp, int32_t n, uint32_t* out) {
+    switch (bpp) {
+    case 8:
+        for (int32_t x = 0; x < n; ++x)
+            out[x] = row[x];
+        return;
+    case 24:
+        for (int32_t x = 0; x < n; ++x, row += 3)
+            out[x] = uint32_t(row[0]) | uint32_t(row[1]) << 8 | uint32_t(row[2]) << 16;
+        return;
+    case 32:
+        for (int32_t x = 0; x < n; ++x, row += 4)
+            out[x] =
+                uint32_t(row[0]) | uint32_t(row[1]) << 8 | uint32_t(row[2]) << 16 | uint32_t(row[3]) << 24;
+        return;
+    default:
+        for (int32_t x = 0; x < n; ++x)
+            out[x] = readValue(row, x, bpp);
+    }
+}
+
 void writeValue(uint8_t* row, int32_t x, int bpp, uint32_t v) {
     switch (bpp) {
     case 1:
@@ -195,27 +217,30 @@ bool setDibBits(Bitmap& bitmap, const DibFormat& format, std::span<const uint8_t
         return RGB(getChannel(v, fields.red), getChannel(v, fields.green), getChannel(v, fields.blue));
     };
     const int32_t width = std::min(format.width, bitmap.width());
+    std::vector<uint32_t> values(size_t(std::max(width, 0)));
     for (int32_t y = 0; y < bitmap.height(); ++y) {
         const int32_t j = packedRowOf(format, bitmap.height(), y);
         if (j < 0) continue;
-        const uint8_t* row = bits.data() + size_t(j) * stride;
-        uint32_t lastValue = 0;
-        uint32_t lastPixel = 0;
-        bool haveLast = false;
-        for (int32_t x = 0; x < width; ++x) {
-            const uint32_t v = readValue(row, x, bpp);
-            // Neighbouring pixels mostly repeat: reuse the last conversion.
-            if (!haveLast || v != lastValue) {
-                if (copyIndices)
-                    lastPixel = v;
-                else if (matcher)
-                    lastPixel = matcher->nearest(colorOf(v));
-                else
-                    lastPixel = colorToRgbPixel(colorOf(v));
-                lastValue = v;
-                haveLast = true;
+        decodeRow(bits.data() + size_t(j) * stride, bpp, width, values.data());
+        if (copyIndices) {
+            uint8_t* out = bitmap.indexRow(y);
+            for (int32_t x = 0; x < width; ++x)
+                out[x] = uint8_t(values[x]);
+        } else if (matcher) {
+            // Neighbouring pixels mostly repeat: reuse the last answer.
+            uint8_t* out = bitmap.indexRow(y);
+            uint32_t last = values.empty() ? 0 : ~values[0], index = 0;
+            for (int32_t x = 0; x < width; ++x) {
+                if (values[x] != last) {
+                    last = values[x];
+                    index = matcher->nearest(colorOf(last));
+                }
+                out[x] = uint8_t(index);
             }
-            bitmap.setPixel(x, y, lastPixel);
+        } else {
+            uint32_t* out = bitmap.rgbRow(y);
+            for (int32_t x = 0; x < width; ++x)
+                out[x] = colorToRgbPixel(colorOf(values[x]));
         }
     }
     return true;
