@@ -1,5 +1,7 @@
 #include "gdi/BlitGeometry.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace gdi {
@@ -9,6 +11,12 @@ namespace {
 void orderRect(Rect& r) {
     if (r.left > r.right) std::swap(r.left, r.right);
     if (r.top > r.bottom) std::swap(r.top, r.bottom);
+}
+
+// v * num / den truncated toward zero, without overflowing on the way.
+int32_t scale(int32_t v, int32_t num, int32_t den) {
+    const int64_t q = int64_t(v) * num / den;
+    return int32_t(std::clamp<int64_t>(q, INT32_MIN / 2, INT32_MAX / 2));
 }
 
 Rect offset(const Rect& r, int32_t dx, int32_t dy) {
@@ -119,8 +127,8 @@ bool intersectVisibleRects(BlitCoords& dst, BlitCoords& src) {
     // Map the source's visible part into the destination, with integer division as the
     // reference rounds it, and widen by a pixel each way against rounding.
     Rect r = offset(src.visible, -src.x - (src.width < 0 ? 1 : 0), -src.y - (src.height < 0 ? 1 : 0));
-    r = {r.left * dst.width / src.width, r.top * dst.height / src.height, r.right * dst.width / src.width,
-         r.bottom * dst.height / src.height};
+    r = {scale(r.left, dst.width, src.width), scale(r.top, dst.height, src.height),
+         scale(r.right, dst.width, src.width), scale(r.bottom, dst.height, src.height)};
     orderRect(r);
 
     // A mirrored source that sticks out of its bitmap mirrors the part that is there:
@@ -145,8 +153,8 @@ bool intersectVisibleRects(BlitCoords& dst, BlitCoords& src) {
 
     // And the destination's visible part back into the source.
     r = offset(dst.visible, -dst.x - (dst.width < 0 ? 1 : 0), -dst.y - (dst.height < 0 ? 1 : 0));
-    r = {src.x + r.left * src.width / dst.width, src.y + r.top * src.height / dst.height,
-         src.x + r.right * src.width / dst.width, src.y + r.bottom * src.height / dst.height};
+    r = {src.x + scale(r.left, src.width, dst.width), src.y + scale(r.top, src.height, dst.height),
+         src.x + scale(r.right, src.width, dst.width), src.y + scale(r.bottom, src.height, dst.height)};
     orderRect(r);
     r = {r.left - 1, r.top - 1, r.right + 1, r.bottom + 1};
     src.visible = r.intersected(src.visible);
@@ -159,6 +167,7 @@ bool axisStretch(int32_t dstStart, int32_t dstLength, int32_t dstVisStart, int32
     // The walk is a Bresenham line from (srcStart, dstStart) to the far corner, clipped to
     // the visible spans, with a start error that centres the pairing on pixel middles.
     const int64_t dy = std::abs(int64_t(dstLength)), dx = std::abs(int64_t(srcLength));
+    if (dx == 0 || dy == 0 || dx > (int64_t(1) << 28) || dy > (int64_t(1) << 28)) return false;
     out.srcInc = srcLength < 0 ? -1 : 1;
     out.dstInc = dstLength < 0 ? -1 : 1;
     LineClip l;
@@ -176,15 +185,15 @@ bool axisStretch(int32_t dstStart, int32_t dstLength, int32_t dstVisStart, int32
 
     const int64_t m = std::abs(int64_t(first.x) - start.x), n = std::abs(int64_t(first.y) - start.y);
     if (dx > dy) {
-        out.errStart = int32_t(3 * dy - 2 * dx + m * 2 * dy - n * 2 * dx);
-        out.errAdd1 = int32_t(2 * dy - 2 * dx);
-        out.errAdd2 = int32_t(2 * dy);
+        out.errStart = 3 * dy - 2 * dx + m * 2 * dy - n * 2 * dx;
+        out.errAdd1 = 2 * dy - 2 * dx;
+        out.errAdd2 = 2 * dy;
         out.length = std::abs(last.x - first.x);
         out.enlarging = false;
     } else {
-        out.errStart = int32_t(3 * dx - 2 * dy + n * 2 * dx - m * 2 * dy);
-        out.errAdd1 = int32_t(2 * dx - 2 * dy);
-        out.errAdd2 = int32_t(2 * dx);
+        out.errStart = 3 * dx - 2 * dy + n * 2 * dx - m * 2 * dy;
+        out.errAdd1 = 2 * dx - 2 * dy;
+        out.errAdd2 = 2 * dx;
         out.length = std::abs(last.y - first.y);
         out.enlarging = true;
     }

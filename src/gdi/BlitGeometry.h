@@ -35,9 +35,9 @@ struct AxisStretch {
     int32_t dstStart = 0;
     int32_t srcStart = 0;
     int32_t dstEnd = 0; // one step past the last pixel written
-    int32_t errStart = 0;
-    int32_t errAdd1 = 0; // when the error term was positive
-    int32_t errAdd2 = 0; // otherwise
+    int64_t errStart = 0;
+    int64_t errAdd1 = 0; // when the error term was positive
+    int64_t errAdd2 = 0; // otherwise
     int32_t length = 0;
     int32_t dstInc = 1;
     int32_t srcInc = 1;
@@ -45,7 +45,7 @@ struct AxisStretch {
 };
 
 // Works out one axis from the signed extents and the visible spans [start, end) of both
-// sides. Returns false when the two do not meet.
+// sides. Returns false when the two do not meet, or for extents beyond 2^28 pixels.
 bool axisStretch(int32_t dstStart, int32_t dstLength, int32_t dstVisStart, int32_t dstVisEnd,
                  int32_t srcStart, int32_t srcLength, int32_t srcVisStart, int32_t srcVisEnd,
                  AxisStretch& out);

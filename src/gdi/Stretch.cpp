@@ -43,7 +43,7 @@ template <class T> T* rowOf(Bitmap& bm, int32_t y) {
 // combined with what is there only when merging further source rows into it.
 template <class T> void enlargeRow(T* dst, const T* src, const AxisStretch& h, Combine c, bool merge) {
     if (!merge) c = Combine::Copy;
-    int32_t err = h.errStart;
+    int64_t err = h.errStart;
     for (int32_t n = h.length; n > 0; --n) {
         *dst = combine(c, *dst, *src);
         dst += h.dstInc;
@@ -59,7 +59,7 @@ template <class T> void enlargeRow(T* dst, const T* src, const AxisStretch& h, C
 // One destination row when shrinking: the source pixels of a destination pixel are
 // combined into it, starting afresh unless further source rows are being merged.
 template <class T> void shrinkRow(T* dst, const T* src, const AxisStretch& h, Combine c, bool merge, T ones) {
-    int32_t err = h.errStart;
+    int64_t err = h.errStart;
     bool fresh = true;
     for (int32_t n = h.length; n > 0; --n) {
         if (fresh && !merge) *dst = c == Combine::And ? ones : T(0);
@@ -93,7 +93,7 @@ void run(const StretchPlan& plan, SourceRows& rows, Bitmap& target, int32_t orig
             shrinkRow(dst, src, h, how, merge, ones);
     };
 
-    int32_t err = v.errStart;
+    int64_t err = v.errStart;
     int32_t dy = v.dstStart, sy = v.srcStart;
     if (v.enlarging) {
         // Rows that repeat a source row are copies of the row above (or below).
