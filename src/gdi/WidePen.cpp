@@ -1,7 +1,224 @@
 #include "gdi/WidePen.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 namespace gdi {
 
-void drawWideLines(DeviceContext&, const Point*, int, bool) {}
+namespace {
+
+// Rounds half away from zero, as the band corners of slanted segments are rounded.
+int32_t roundAway(double v) {
+    return int32_t(v > 0 ? v + 0.5 : v - 0.5);
+}
+
+// An integer edge walker for scan conversion: the x where a polygon edge enters each
+// scanline, chosen so that the left edge takes the first pixel inside and the right
+// edge the first pixel outside (x plus a half, in effect).
+class EdgeWalker {
+  public:
+    EdgeWalker(int32_t dy, int32_t x1, int32_t x2) : m_x(x1) {
+        const int32_t dx = x2 - x1;
+        m_m = dx / dy;
+        if (dx < 0) {
+            m_m1 = m_m - 1;
+            m_incr1 = -2 * dx + 2 * dy * m_m1;
+            m_incr2 = -2 * dx + 2 * dy * m_m;
+            m_d = 2 * m_m * dy - 2 * dx - 2 * dy;
+        } else {
+            m_m1 = m_m + 1;
+            m_incr1 = 2 * dx - 2 * dy * m_m1;
+            m_incr2 = 2 * dx - 2 * dy * m_m;
+            m_d = -2 * m_m * dy + 2 * dx;
+        }
+    }
+    int32_t x() const { return m_x; }
+    void next() {
+        const bool major = m_m1 > 0 ? m_d > 0 : m_d >= 0;
+        if (major) {
+            m_x += m_m1;
+            m_d += m_incr1;
+        } else {
+            m_x += m_m;
+            m_d += m_incr2;
+        }
+    }
+
+  private:
+    int32_t m_x;
+    int32_t m_m = 0, m_m1 = 0;
+    int32_t m_incr1 = 0, m_incr2 = 0;
+    int32_t m_d = 0;
+};
+
+} // namespace
+
+WidePenOutline::WidePenOutline(int32_t penWidth, const Point* points, int count, bool closed)
+    : m_width(std::max(penWidth, 1)) {
+    if (count < 2) return;
+    // Repeated points at either end add nothing but would leave a needless disc.
+    while (count > 2 && points[0] == points[1]) {
+        ++points;
+        --count;
+    }
+    while (count > 2 && points[count - 1] == points[count - 2])
+        --count;
+
+    const int32_t half = m_width / 2;
+    const int32_t rest = (m_width + 1) / 2;
+    m_disc = ellipticRegionRows(-half, -half, rest + 1, rest + 1);
+
+    const int segments = closed ? count : count - 1;
+    for (int i = 0; i < segments; ++i)
+        addSegment(points[i], points[(i + 1) % count]);
+    // Discs at both ends of an open chain and at every joint. A joint is skipped where
+    // the segment leaving it is empty, but the point it shares with the next joint
+    // gets its disc there.
+    for (int i = 0; i < count; ++i) {
+        const bool end = !closed && (i == 0 || i == count - 1);
+        const bool firstOrLastJoint = i == 0 || i == segments - 1;
+        if (end || firstOrLastJoint || points[i] != points[(i + 1) % count]) addDisc(points[i]);
+    }
+    normalize();
+}
+
+void WidePenOutline::addSegment(Point a, Point b) {
+    const int32_t dx = b.x - a.x;
+    const int32_t dy = b.y - a.y;
+    const int32_t half = m_width / 2;
+    if (dx == 0 && dy == 0) return;
+    if (dy == 0) {
+        addRect(std::min(a.x, b.x), a.y - half, std::max(a.x, b.x), a.y - half + m_width);
+        return;
+    }
+    if (dx == 0) {
+        addRect(a.x - half, std::min(a.y, b.y), a.x - half + m_width, std::max(a.y, b.y));
+        return;
+    }
+    // A slanted band: its corners sit half the width either side of the ends, rounded
+    // so that the two sides together keep the full width.
+    const double len = std::hypot(double(dx), double(dy));
+    const double widthX = double(m_width * std::abs(dy)) / len;
+    const double widthY = double(m_width * std::abs(dx)) / len;
+    Point narrow{roundAway(widthX / 2), roundAway(widthY / 2)};
+    Point wide{roundAway((widthX + 1) / 2), roundAway((widthY + 1) / 2)};
+    if (dx < 0) {
+        wide.y = -wide.y;
+        narrow.y = -narrow.y;
+    }
+    if (dy < 0) {
+        std::swap(narrow, wide);
+        wide.x = -wide.x;
+        narrow.x = -narrow.x;
+    }
+    const Point band[4] = {
+        {a.x - narrow.x, a.y + narrow.y},
+        {a.x + wide.x, a.y - wide.y},
+        {b.x + wide.x, b.y - wide.y},
+        {b.x - narrow.x, b.y + narrow.y},
+    };
+    addPolygon(band, 4);
+}
+
+void WidePenOutline::addRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    if (left >= right) return;
+    for (int32_t y = top; y < bottom; ++y)
+        m_spans.push_back({y, left, right});
+}
+
+// Even-odd scan conversion: on each scanline the crossings of the non-horizontal edges,
+// sorted, pair up into spans. An edge covers the scanlines from its upper end to just
+// above its lower end.
+void WidePenOutline::addPolygon(const Point* pts, int count) {
+    std::vector<Crossing>& crossings = m_crossings;
+    crossings.clear();
+    for (int i = 0; i < count; ++i) {
+        Point top = pts[(i + count - 1) % count];
+        Point bottom = pts[i];
+        if (top.y > bottom.y) std::swap(top, bottom);
+        if (top.y == bottom.y) continue;
+        EdgeWalker edge(bottom.y - top.y, top.x, bottom.x);
+        for (int32_t y = top.y; y < bottom.y; ++y, edge.next())
+            crossings.push_back({y, edge.x()});
+    }
+    std::sort(crossings.begin(), crossings.end(),
+              [](const Crossing& a, const Crossing& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    for (size_t i = 0; i + 1 < crossings.size(); i += 2)
+        if (crossings[i].x < crossings[i + 1].x)
+            m_spans.push_back({crossings[i].y, crossings[i].x, crossings[i + 1].x});
+}
+
+void WidePenOutline::addDisc(Point c) {
+    for (const RowSpan& r : m_disc)
+        if (r.left < r.right) m_spans.push_back({c.y + r.y, c.x + r.left, c.x + r.right});
+}
+
+// Sorts the pieces row by row and merges what overlaps or touches. The pieces come
+// from thousands of small discs and bands, so they are first dealt into their rows.
+void WidePenOutline::normalize() {
+    if (m_spans.empty()) return;
+    int32_t top = m_spans.front().y, bottom = top;
+    for (const RowSpan& s : m_spans) {
+        top = std::min(top, s.y);
+        bottom = std::max(bottom, s.y);
+    }
+    const size_t rows = size_t(bottom - top) + 1;
+    std::vector<uint32_t> start(rows + 1, 0);
+    for (const RowSpan& s : m_spans)
+        ++start[size_t(s.y - top) + 1];
+    for (size_t r = 0; r < rows; ++r)
+        start[r + 1] += start[r];
+    std::vector<RowSpan> dealt(m_spans.size());
+    std::vector<uint32_t> fill(start.begin(), start.end() - 1);
+    for (const RowSpan& s : m_spans)
+        dealt[fill[size_t(s.y - top)]++] = s;
+
+    m_spans.clear();
+    m_firstRow = top;
+    m_rowStart.assign(rows + 1, 0);
+    for (size_t r = 0; r < rows; ++r) {
+        m_rowStart[r] = uint32_t(m_spans.size());
+        const auto first = dealt.begin() + start[r];
+        const auto last = dealt.begin() + start[r + 1];
+        std::sort(first, last, [](const RowSpan& a, const RowSpan& b) { return a.left < b.left; });
+        for (auto it = first; it != last; ++it) {
+            if (m_spans.size() > m_rowStart[r] && it->left <= m_spans.back().right)
+                m_spans.back().right = std::max(m_spans.back().right, it->right);
+            else
+                m_spans.push_back(*it);
+        }
+    }
+    m_rowStart[rows] = uint32_t(m_spans.size());
+}
+
+void WidePenOutline::paint(DeviceContext& dc, const RopMasks& masks) const {
+    for (const RowSpan& s : m_spans)
+        dc.paintSpan(s.y, s.left, s.right, masks);
+}
+
+void WidePenOutline::brushUncovered(DeviceContext& dc, int32_t y, int32_t x1, int32_t x2, const Brush& brush,
+                                    int rop2) const {
+    const int32_t row = y - m_firstRow;
+    if (m_spans.empty() || row < 0 || row + 1 >= int32_t(m_rowStart.size())) {
+        dc.brushSpan(y, x1, x2, brush, rop2);
+        return;
+    }
+    for (uint32_t i = m_rowStart[row]; i < m_rowStart[row + 1] && x1 < x2; ++i) {
+        const RowSpan& s = m_spans[i];
+        if (s.right <= x1) continue;
+        if (s.left >= x2) break;
+        if (s.left > x1) dc.brushSpan(y, x1, s.left, brush, rop2);
+        x1 = s.right;
+    }
+    if (x1 < x2) dc.brushSpan(y, x1, x2, brush, rop2);
+}
+
+void drawWideLines(DeviceContext& dc, const Point* points, int count, bool closed) {
+    const PenPtr& pen = dc.pen();
+    if (!pen || pen->isNull() || !dc.bitmap()) return;
+    const WidePenOutline outline(pen->log().width, points, count, closed);
+    outline.paint(dc, dc.penMasks(pen->color()));
+}
 
 } // namespace gdi
