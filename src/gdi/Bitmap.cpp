@@ -23,6 +23,8 @@ Bitmap::Bitmap(int32_t width, int32_t height, int bpp, std::vector<COLORREF> col
     const size_t count = size_t(width) * size_t(height);
     if (isIndexed()) {
         m_index.assign(count, 0);
+        // A monochrome bitmap made without colours is black and white.
+        if (bpp == 1 && colorTable.empty()) colorTable = {0x000000, 0xFFFFFF};
         setColorTable(std::move(colorTable));
     } else {
         m_rgb.assign(count, 0);

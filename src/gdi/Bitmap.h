@@ -19,7 +19,8 @@ using BitmapPtr = std::shared_ptr<Bitmap>;
 class Bitmap {
 public:
     // bitsPerPixel is 1, 4, 8 or 32. Indexed kinds need a colour table of at most
-    // 2^bpp entries (a shorter one is padded with black). Pixels start at value 0.
+    // 2^bpp entries (a shorter one is padded with black; a 1-bit bitmap without one is
+    // black and white). Pixels start at value 0.
     static BitmapPtr create(int32_t width, int32_t height, int bitsPerPixel,
                             std::vector<COLORREF> colorTable = {});
     // A bitmap of the same kind and colour table as this one ("compatible").

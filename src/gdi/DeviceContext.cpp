@@ -1,6 +1,10 @@
 #include "gdi/DeviceContext.h"
 
+#include "gdi/BrushPixels.h"
+#include "gdi/Color.h"
+
 #include <utility>
+#include <vector>
 
 namespace gdi {
 
@@ -16,6 +20,20 @@ void forEachClipRun(const std::vector<Rect>& clip, int32_t y, int32_t x1, int32_
         const int32_t a = std::max(x1, c.left);
         const int32_t b = std::min(x2, c.right);
         if (a < b) fn(a, b);
+    }
+}
+
+// A dithered solid brush on a monochrome bitmap, painted in runs of equal pixels.
+void ditheredSpan(DeviceContext& dc, int32_t y, int32_t x1, int32_t x2, const Brush& brush, int rop2) {
+    const size_t n = size_t(x2 - x1);
+    std::vector<uint32_t> values(n);
+    std::vector<uint8_t> painted(n);
+    BrushPixels(dc, brush).row(y, x1, int32_t(n), values.data(), painted.data());
+    for (size_t i = 0; i < n;) {
+        size_t j = i + 1;
+        while (j < n && values[j] == values[i]) ++j;
+        dc.paintSpan(y, x1 + int32_t(i), x1 + int32_t(j), ropMasks(rop2, values[i], 1));
+        i = j;
     }
 }
 
@@ -101,7 +119,11 @@ const std::vector<Rect>& DeviceContext::clipRects() const {
     return m_clipRects;
 }
 
-uint32_t DeviceContext::colorToPixel(COLORREF color) const { return m_bitmap ? m_bitmap->colorToPixel(color) : 0; }
+uint32_t DeviceContext::colorToPixel(COLORREF color) const {
+    if (!m_bitmap) return 0;
+    if (m_bitmap->bitsPerPixel() == 1) return monoForegroundPixel(m_bitmap->colorTable(), color, m_bkColor);
+    return m_bitmap->colorToPixel(color);
+}
 
 RopMasks DeviceContext::penMasks(COLORREF color) const {
     return ropMasks(m_rop2, colorToPixel(color), m_bitmap ? m_bitmap->pixelMask() : 0);
@@ -152,14 +174,21 @@ void DeviceContext::brushSpan(int32_t y, int32_t x1, int32_t x2, const Brush& br
     case BrushStyle::Null:
         return;
     case BrushStyle::Solid:
+        if (m_bitmap->bitsPerPixel() == 1 && monoBrushIsDithered(brush.color())) {
+            ditheredSpan(*this, y, x1, x2, brush, rop2);
+            return;
+        }
         paintSpan(y, x1, x2, ropMasks(rop2, colorToPixel(brush.color()), mask));
         return;
     case BrushStyle::Hatched: {
         // The pattern is aligned to the bitmap origin. Each of its eight columns gets the
         // masks of the hatch or of the background; a transparent background keeps the pixel.
-        const RopMasks fg = ropMasks(rop2, colorToPixel(brush.color()), mask);
-        const RopMasks bg =
-            m_bkMode == OPAQUE ? ropMasks(rop2, colorToPixel(m_bkColor), mask) : RopMasks{0xFFFFFFFFu, 0};
+        const uint32_t fgPixel = colorToPixel(brush.color());
+        const uint32_t bgPixel = m_bitmap->bitsPerPixel() == 1
+                                     ? monoHatchBackground(fgPixel, brush.color(), m_bkColor)
+                                     : m_bitmap->colorToPixel(m_bkColor);
+        const RopMasks fg = ropMasks(rop2, fgPixel, mask);
+        const RopMasks bg = m_bkMode == OPAQUE ? ropMasks(rop2, bgPixel, mask) : RopMasks{0xFFFFFFFFu, 0};
         const uint8_t bits = hatchRow(brush.hatch(), y & 7);
         RopMasks columns[8];
         for (int i = 0; i < 8; ++i) columns[i] = (bits & (0x80 >> i)) ? fg : bg;
@@ -220,7 +249,8 @@ void DeviceContext::fillRect(const Rect& rect, const BrushPtr& brush) {
 
 COLORREF DeviceContext::setPixel(int32_t x, int32_t y, COLORREF color) {
     if (!m_bitmap) return CLR_INVALID;
-    const uint32_t value = colorToPixel(color);
+    // A single pixel takes the nearest colour, also on monochrome bitmaps.
+    const uint32_t value = m_bitmap->colorToPixel(color);
     // The pixel is painted like a pen's, under the ROP2 of the DC.
     paintPixel(x, y, ropMasks(m_rop2, value, m_bitmap->pixelMask()));
     return m_bitmap->pixelToColor(value);
