@@ -87,7 +87,7 @@ void WriteFileAtomically(const std::string& path, std::span<const uint8_t> data)
             }
             done += size_t(n);
         }
-        if (::fsync(fd.get()) != 0) fail(path);
+        if (::fdatasync(fd.get()) != 0) fail(path);
         if (!fd.close()) fail(path);
         if (::rename(tempPath.c_str(), path.c_str()) != 0) fail(path);
     } catch (...) {

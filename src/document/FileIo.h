@@ -22,7 +22,7 @@ class MappedFile {
     size_t m_size = 0;
 };
 
-// Writes the data to a new file in the same folder, flushes it to the disk and renames
+// Writes the data to a new file in the same folder, flushes its data to the disk and renames
 // it over path. On failure the temporary file is removed, an existing file at path is
 // left as it was, and std::system_error is thrown.
 void WriteFileAtomically(const std::string& path, std::span<const uint8_t> data);
