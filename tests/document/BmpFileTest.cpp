@@ -226,7 +226,9 @@ TEST(BmpFile, HostileFilesAreRefused) {
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.bitCount = 2; }));
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.bitCount = 0; }));
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.headerSize = 64; }));
-    EXPECT_TRUE(lying([](BmpBuilder& l) { l.headerSize = 0xFFFFFFFF; }));
+    std::vector<uint8_t> hugeHeader = b.build();
+    hugeHeader[14] = hugeHeader[15] = hugeHeader[16] = hugeHeader[17] = 0xFF;
+    EXPECT_TRUE(refused(hugeHeader));
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.compression = 7; }));
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.compression = 4; })); // JPEG inside
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.compression = 1; })); // RLE8 at 24 bits
