@@ -82,8 +82,14 @@ void TTechDocument::CreateNewDocument(int32_t width, int32_t height) {
 }
 
 bool TTechDocument::LoadFromFile(const std::string& path) {
-    gdi::BitmapPtr bitmap = LoadSketchImage(path);
-    if (!bitmap) return false;
+    gdi::BitmapPtr bitmap;
+    try {
+        bitmap = ReadSketchFile(path);
+    } catch (const SketchFileError& e) {
+        // The sketch stays as it was; the user learns why the file was not opened.
+        host().ReportError("Не удалось открыть файл «" + path + "»: " + e.what() + ".");
+        return false;
+    }
     Adopt(std::move(bitmap));
     ResetHistory();
     FileName = path;

@@ -27,8 +27,8 @@ class TTechDocument {
     // the sketch shown before stays then.
     void CreateNewDocument(int32_t width, int32_t height);
     // Makes the sketch in a .bmp or .ilj file the document. False, changing nothing,
-    // when the file cannot be read; a damaged compressed stream throws
-    // DecompressionError, also changing nothing.
+    // when the file cannot be read (the host is told why); a damaged compressed stream
+    // throws DecompressionError, also changing nothing.
     bool LoadFromFile(const std::string& path);
     // A sheet form becomes a new, untitled sketch.
     bool LoadSheetForm(const std::string& path);

@@ -2,7 +2,11 @@
 #include "SketchTestSupport.h"
 #include "document/SketchBitmap.h"
 
+#include "gdi/DibBits.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace testing_support;
 
@@ -123,4 +127,31 @@ TEST(SketchBitmap, SaneSizesAndCreation) {
     EXPECT_EQ(palette->palVersion, 0x300);
     EXPECT_EQ(palette->palPalEntry[12].peBlue, 0xFF);
     EXPECT_EQ(palette->palPalEntry[12].peRed, 0);
+}
+
+TEST(PackedDib, NibblePathMapsColoursAsTheRasterLayerDoes) {
+    // 4-bit pixels are unpacked by hand for speed; they must come out exactly as the
+    // layer's own conversion makes them, whatever the colour table.
+    std::mt19937 rng(11);
+    for (int round = 0; round < 20; ++round) {
+        TDibDescription d;
+        d.headerSize = 40;
+        d.width = 1 + int32_t(rng() % 23);
+        d.height = (round % 2 ? -1 : 1) * (1 + int32_t(rng() % 5));
+        d.bitCount = 4;
+        for (size_t i = 0, n = 1 + rng() % 16; i < n; ++i)
+            d.colorTable.push_back(rng() & 0xFFFFFF);
+        std::vector<uint8_t> pixels(d.stride() * size_t(d.absHeight()));
+        for (uint8_t& b : pixels)
+            b = uint8_t(rng());
+        const gdi::BitmapPtr ours = DibToSketch(d, pixels);
+        const gdi::BitmapPtr layers = CreateSketchDib(d.width, d.absHeight());
+        gdi::DibFormat f;
+        f.width = d.width;
+        f.height = d.height;
+        f.bitsPerPixel = 4;
+        f.colorTable = d.colorTable;
+        ASSERT_TRUE(gdi::setDibBits(*layers, f, pixels));
+        EXPECT_EQ(indices(*ours), indices(*layers)) << round;
+    }
 }

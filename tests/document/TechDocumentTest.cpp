@@ -132,6 +132,9 @@ TEST_F(TechDocumentTest, OpeningAFile) {
     }
     EXPECT_EQ(doc->FDocBitmap, shown);
     EXPECT_EQ(DocDC->bitmap(), shown);
+    ASSERT_EQ(host.errors.size(), 2u);
+    EXPECT_EQ(host.errors[1],
+              "Не удалось открыть файл «" + dir.path("missing.bmp") + "»: файл или папка не найдены.");
     EXPECT_EQ(doc->FileName, path);
     EXPECT_TRUE(doc->Modified);
     EXPECT_TRUE(UndoHistory->CanUndo());
