@@ -4,6 +4,7 @@
 #include "document/FileErrors.h"
 #include "document/SketchBitmap.h"
 
+#include <bit>
 #include <string>
 
 uint32_t ColorCountForBits(int bitCount) {
@@ -47,6 +48,21 @@ void checkCompression(const TDibDescription& d) {
         throw SketchFileError("неизвестный способ сжатия " + std::to_string(d.compression));
     }
     throw SketchFileError("способ сжатия не подходит к глубине цвета " + std::to_string(d.bitCount));
+}
+
+// Each channel one run of bits inside the pixel, no longer than 16 bits, the channels
+// apart from each other, and at least one of them present.
+bool plausibleMasks(const TDibDescription& d) {
+    const uint64_t pixelBits = (uint64_t(1) << d.bitCount) - 1;
+    uint32_t seen = 0;
+    for (uint32_t mask : {d.redMask, d.greenMask, d.blueMask}) {
+        if (mask == 0) continue;
+        const uint32_t run = mask >> std::countr_zero(mask);
+        if ((run & (run + 1)) != 0 || std::popcount(run) > 16) return false;
+        if ((mask & ~pixelBits) != 0 || (mask & seen) != 0) return false;
+        seen |= mask;
+    }
+    return seen != 0;
 }
 
 } // namespace
@@ -100,8 +116,7 @@ TDibDescription parse(std::span<const uint8_t> data, std::optional<size_t> table
         d.redMask = bytes::u32(data, 40);
         d.greenMask = bytes::u32(data, 44);
         d.blueMask = bytes::u32(data, 48);
-        if (d.redMask == 0 && d.greenMask == 0 && d.blueMask == 0)
-            throw SketchFileError("пустые маски цветов");
+        if (!plausibleMasks(d)) throw SketchFileError("неверные маски цветов");
     }
 
     uint32_t count = ColorCountForBits(d.bitCount);

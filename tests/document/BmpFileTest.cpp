@@ -233,8 +233,22 @@ TEST(BmpFile, HostileFilesAreRefused) {
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.compression = 4; })); // JPEG inside
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.compression = 1; })); // RLE8 at 24 bits
     EXPECT_TRUE(lying([](BmpBuilder& l) {
-        l.compression = 3, l.masks = {0, 0, 0};
-    })); // bit fields at 24 bits
+        l.compression = 3, l.masks = {0xFF0000, 0xFF00, 0xFF};
+    })); // at 24 bits
+    auto masks = [&](uint16_t bits, std::vector<uint32_t> m) {
+        BmpBuilder l = b;
+        l.bitCount = bits;
+        l.compression = 3;
+        l.masks = std::move(m);
+        return refused(l.build());
+    };
+    EXPECT_FALSE(masks(32, {0x3FF00000, 0x000FFC00, 0x000003FF})); // ten bits a channel
+    EXPECT_FALSE(masks(16, {0xF800, 0, 0}));                       // a channel may be absent
+    EXPECT_TRUE(masks(16, {0, 0, 0}));
+    EXPECT_TRUE(masks(32, {0xFFFFFFFF, 0, 0}));       // one channel of 32 bits
+    EXPECT_TRUE(masks(16, {0xF0F0, 0x0F00, 0x000F})); // broken run
+    EXPECT_TRUE(masks(16, {0x1F0000, 0x07E0, 0x1F})); // outside the pixel
+    EXPECT_TRUE(masks(16, {0xF800, 0x0FE0, 0x1F}));   // overlapping
     EXPECT_TRUE(lying([](BmpBuilder& l) { l.bitCount = 8, l.colorsUsed = 0xFFFFFFFF, l.pixelOffset = 0; }));
     EXPECT_TRUE(lying([](BmpBuilder& l) {
         l.bitCount = 8, l.compression = 1, l.sizeImage = 1000; // more run data than the file holds
