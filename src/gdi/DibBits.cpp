@@ -61,7 +61,8 @@ Fields fieldsOf(const DibFormat& format) {
 // it (5 bits abcde become abcdeabc); written back by keeping the top bits of the channel.
 int getChannel(uint32_t value, Field f) {
     if (f.length == 0) return 0;
-    uint32_t v = (value >> f.shift) & ((1u << f.length) - 1);
+    // A field may be all 32 bits wide; build its mask in 64 bits.
+    uint32_t v = (value >> f.shift) & uint32_t((uint64_t(1) << f.length) - 1);
     if (f.length >= 8) return int(v >> (f.length - 8));
     v <<= 8 - f.length;
     return int((v | v >> f.length) & 0xFF);

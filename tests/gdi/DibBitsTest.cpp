@@ -156,3 +156,15 @@ TEST(DibBits, ShorterImagesFillTheBottomWhenBottomUpAndTheTopWhenTopDown) {
     EXPECT_EQ(bm->pixel(0, 1), 2u);
     EXPECT_EQ(bm->pixel(0, 2), 7u);
 }
+
+// A 32-bit field is legal in a bit-field layout; its value keeps its top eight bits.
+TEST(DibBits, ReadsAFieldAsWideAsThePixel) {
+    BitmapPtr bm = Bitmap::create(1, 1, 32);
+    DibFormat f = formatOf(1, 1, 32);
+    f.redMask = 0xFFFFFFFF;
+    f.greenMask = 0;
+    f.blueMask = 0;
+    const std::vector<uint8_t> bits = {0x00, 0x00, 0x00, 0x80}; // 0x80000000
+    ASSERT_TRUE(setDibBits(*bm, f, bits));
+    EXPECT_EQ(bm->pixel(0, 0), 0x800000u);
+}
