@@ -1,7 +1,8 @@
 #include "app/ConvertCommand.h"
+#include "app/Startup.h"
+#include "app/VerigrafApplication.h"
 
-#include <QApplication>
-#include <QMainWindow>
+#include <QDir>
 
 #include <iostream>
 #include <string_view>
@@ -17,10 +18,11 @@ int main(int argc, char** argv) {
         return RunConvertCommand(argv[2], argv[3], std::cerr);
     }
 
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Вериграф технолога"));
-    window.resize(1024, 768);
-    window.show();
-    return app.exec();
+    TVerigrafApplication app(argc, argv);
+    TStartupOptions options;
+    options.AppDir = QDir::cleanPath(QCoreApplication::applicationDirPath());
+    // Qt has taken its own options out of argv by now.
+    for (int i = 1; i < argc; ++i)
+        options.Arguments.append(QString::fromLocal8Bit(argv[i]));
+    return RunVerigraf(app, options);
 }

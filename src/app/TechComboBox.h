@@ -1,0 +1,25 @@
+#pragma once
+// A combo box whose items are drawn by its owner: the box clears the item in the menu
+// colour and marks the selected one with a blue frame (the focused one with a focus
+// rectangle), then OnDrawItem draws the content. The closed box shows the current item
+// the same way.
+
+#include <QComboBox>
+
+#include <functional>
+
+class TTechComboBox : public QComboBox {
+    Q_OBJECT
+  public:
+    explicit TTechComboBox(QWidget* parent = nullptr);
+
+    // Draws the content of item index into rect; the background and frame are done.
+    std::function<void(TTechComboBox*, int index, QPainter&, const QRect& rect, QStyle::State state)>
+        OnDrawItem;
+
+    // Draws one item as the box and its list show it.
+    void DrawItem(QPainter& painter, int index, const QRect& rect, QStyle::State state);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
