@@ -1,0 +1,26 @@
+#pragma once
+// Point geometry several tools share, on top of the sketch's own (document/Geometry.h).
+// Conversions to whole pixels round to nearest with ties to even.
+
+#include "gdi/Types.h"
+
+// A point in single precision.
+struct TPointF {
+    float x = 0;
+    float y = 0;
+    friend bool operator==(const TPointF&, const TPointF&) = default;
+};
+
+TPointF MakePointF(float x, float y);
+TPointF ToPointF(gdi::Point point);
+gdi::Point RoundPoint(TPointF point);
+
+// Left not right of right, top not below bottom.
+void NormalizeRect(gdi::Rect& rect);
+
+// The mirror image of point in the line through start and end (computed in double
+// precision); a line of no length leaves the point where it is.
+gdi::Point ReflectPoint(gdi::Point point, gdi::Point start, gdi::Point end);
+
+// point turned about centre by angle (radians, clockwise on screen), as a new point.
+gdi::Point RotatedPoint(gdi::Point point, gdi::Point centre, float angle);
