@@ -10,11 +10,11 @@
 
 namespace {
 
-// A key press reaches the application's filters several times: as the shortcut check
-// sent to the focus object, at the window, and again at every widget it climbs
-// through. The hook takes each press once, at the shortcut check (which comes before
-// any shortcut can act) or, for presses that skip it, at the window; releases at the
-// window.
+// A key press reaches the application's filters several times: first as the shortcut
+// check, then as the press itself, each at the window and again at every widget it is
+// passed on to. The hook takes each press once, at the window: at its shortcut check,
+// which comes before any shortcut can act, or, for a press that has none, as the press.
+// Releases are taken at the window too.
 class TAppMessageHook final : public QObject {
   public:
     TTechBase* Tool = nullptr;
@@ -23,6 +23,7 @@ class TAppMessageHook final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::ShortcutOverride: {
+            if (!watched->isWindowType()) return false;
             auto& key = static_cast<QKeyEvent&>(*event);
             // The press this check announces follows at the window unless a shortcut
             // takes it; it must not be taken twice.

@@ -15,7 +15,8 @@ class QAbstractButton;
 class TBttnStateStorage {
   public:
     // Saves the button's down, enabled and visible state under (button, toolClass);
-    // nothing for no button.
+    // nothing for no button. (A hidden button made for an action reads as disabled:
+    // Qt disables invisible actions.)
     void Store(QAbstractButton* button, std::type_index toolClass);
     // Gives the button its saved enabled, visible and down state, if one was saved;
     // nothing for no button.

@@ -31,9 +31,12 @@ void setOwnButtonDown(QAbstractButton& button, bool down) {
         button.setDown(down);
         return;
     }
-    QButtonGroup* group = button.group();
+    // Qt has no group that keeps one button down but lets all up: a group that does not
+    // keep one down does not keep the others up either, so the rule is relaxed only to
+    // put the button up.
+    QButtonGroup* group = down ? nullptr : button.group();
     const bool groupExclusive = group && group->exclusive();
-    const bool autoExclusive = button.autoExclusive();
+    const bool autoExclusive = !down && button.autoExclusive();
     if (groupExclusive) group->setExclusive(false);
     if (autoExclusive) button.setAutoExclusive(false);
     button.setChecked(down);
