@@ -3,12 +3,15 @@
 #include "app/ButtonPictures.h"
 #include "app/CommandLine.h"
 #include "app/Cursors.h"
+#include "app/MainFormToolHost.h"
 #include "app/QtPrinterTarget.h"
 #include "app/Ruler.h"
 #include "app/StatusPanels.h"
 #include "document/Folders.h"
 #include "document/RenderBuffer.h"
 #include "document/TechDocument.h"
+#include "tools/base/Prompts.h"
+#include "tools/base/ToolSwitch.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -218,6 +221,7 @@ void TMainForm::CreateSurfPanel() {
 void TMainForm::FormCreate(const QStringList& arguments) {
     for (const QString& path : SketchesToOpen(arguments))
         OpenSketch(path);
+    m_toolHost = std::make_unique<TMainFormToolHost>(*this);
     ::DrawSurf = DrawSurf;
     DrawSurf->setCursor(ProgramCursor(MainCursor));
     setWindowTitle(programTitle());
@@ -245,6 +249,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    SelectTool(nullptr, nullptr, nullptr);
     event->accept();
 }
 
@@ -288,7 +293,8 @@ void TMainForm::ReportError(const std::string& message) {
 }
 
 void TMainForm::SetPromptText(const QString& text) {
-    InformationStatusBar->SetPanelText(0, text);
+    InformationStatusBar->SetPanelText(0, StatusPromptText(text));
+    InformationStatusBar->repaint();
 }
 
 QString TMainForm::PromptText() const {

@@ -18,6 +18,7 @@ class QLabel;
 class QScrollBar;
 class QToolBar;
 class QToolButton;
+class TMainFormToolHost;
 class TRenderBuffer;
 class TRuler;
 class TStatusPanels;
@@ -128,6 +129,8 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     TGdiImage m_surfaceImage;
     QPrinter m_printer;
     bool m_shown = false;
+    // The tools' way to the window; goes first, taking the current tool with it.
+    std::unique_ptr<TMainFormToolHost> m_toolHost;
 };
 
 // The main window of the run.
