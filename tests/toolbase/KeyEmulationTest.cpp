@@ -7,6 +7,7 @@
 #include "tools/base/BttnStateStorage.h"
 #include "tools/base/ToolSwitch.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
@@ -74,6 +75,18 @@ TEST_F(KeyEmulationTest, EnterAndEscClickAtThePointerOnce) {
     EXPECT_EQ(JournalCount("left 5,10 up +ctrl"), 1);
     // The click did what a mouse click does.
     EXPECT_EQ(CurrentTool->Step, 3);
+}
+
+TEST_F(KeyEmulationTest, AKeyThatIsAShortcutReachesTheToolFirstAndStillActs) {
+    QAction deleteCmd(host.Window.get());
+    deleteCmd.setShortcut(Qt::Key_Delete);
+    host.Window->addAction(&deleteCmd);
+    QObject::connect(&deleteCmd, &QAction::triggered, [] { Note("DeleteCmd"); });
+    SelectTool(ToolClass<TTestToolA>, nullptr, nullptr);
+    Journal.clear();
+    press(Qt::Key_Delete);
+    const std::vector<std::string> expected{down(Qt::Key_Delete), "DeleteCmd", up(Qt::Key_Delete)};
+    EXPECT_EQ(Journal, expected);
 }
 
 TEST_F(KeyEmulationTest, OutsideTheSurfaceEnterAndEscDoNothing) {
