@@ -114,31 +114,6 @@ TEST(GdiStateTest, APenMadeFromItsDescriptionGoesAgainOnRestore) {
     EXPECT_TRUE(made.expired());
 }
 
-TEST(GdiStateTest, RenderDrawsThroughACopyAndLeavesCallersRecordAndDcAlone) {
-    CreateSharedPens();
-    TFakeHost host;
-    auto tool = CreateTool<TTestSegmentTool>();
-    tool->LeftButton({1, 1}, ssLeft, false);
-    tool->PointerMove({6, 1}, {});
-
-    gdi::DeviceContext dc;
-    dc.selectBitmap(sketchBitmap(10, 5));
-    const TDcSnapshot before(dc);
-    TGdiState state;
-    InitStateForPen(state, &dc, gdi::R2_COPYPEN, GreenPen);
-    const TGdiState copy = state;
-    EXPECT_TRUE(tool->Render(state, nullptr, 2, 1));
-    EXPECT_EQ(dc.getPixel(3, 2), Green);
-    EXPECT_EQ(dc.getPixel(7, 2), Green);
-    EXPECT_EQ(dc.getPixel(8, 2), White);
-    EXPECT_TRUE(TDcSnapshot(dc) == before);
-    EXPECT_EQ(state.Pen, copy.Pen);
-    EXPECT_EQ(state.Rop2, copy.Rop2);
-    EXPECT_EQ(state.Flags, copy.Flags);
-    tool.reset();
-    DeleteSharedPens();
-}
-
 // A sketch, its history and the pens, as start-up makes them.
 class CommitTest : public ::testing::Test {
   protected:

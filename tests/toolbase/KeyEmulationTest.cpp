@@ -166,15 +166,4 @@ TEST_F(KeyEmulationTest, EnterInADialogThatAsksForItGoesBackToTheMainWindow) {
     EXPECT_EQ(JournalCount("left 5,10 down +left"), 1);
 }
 
-TEST_F(KeyEmulationTest, AnActiveDialogWithoutTheRuleLetsEnterClick) {
-    SelectTool(ToolClass<TTestToolA>, nullptr, DialogClass<TTestDialogA>);
-    TTechDialogBaseForm* dialog = CurrentDialog.get();
-    dialog->activateWindow();
-    ASSERT_TRUE(becomesActive(dialog));
-    Journal.clear();
-    press(Qt::Key_Return, Qt::NoModifier, dialog);
-    EXPECT_EQ(host.Activations, 0);
-    EXPECT_EQ(JournalCount("left 5,10 down +left"), 1);
-}
-
 } // namespace

@@ -65,20 +65,6 @@ TEST_F(SubToolTest, TheSubToolReportsToItsOwnerAndHandsTheSurfaceBack) {
     LineLogPen = gdi::LogPen{gdi::PS_SOLID, 1, 0};
 }
 
-TEST_F(SubToolTest, ASubToolDoesNotTouchTheRadiusReadOutWhenMade) {
-    SelectTool(ToolClass<TTestOwnerTool>, nullptr, nullptr);
-    auto* owner = static_cast<TTestOwnerTool*>(CurrentTool.get());
-    // The old sub-tool must go before the new one takes the surface.
-    owner->Sub.reset();
-    host.Radius = 12;
-    owner->Sub = CreateToolFor<TTestSegmentTool>(owner);
-    EXPECT_EQ(host.Radius, 12);
-    // Freeing it shows its measure (the base's: radius 0) and the general prompt.
-    owner->Sub.reset();
-    EXPECT_EQ(host.Radius, 0);
-    EXPECT_EQ(host.Prompt, QString::fromUtf8("Выберите любую функцию"));
-}
-
 TEST_F(SubToolTest, TheRegistryPaintsThreeToolsAtMost) {
     auto first = CreateTool<TTestSegmentTool>();
     auto second = CreateTool<TTestSegmentTool>();
