@@ -216,11 +216,13 @@ void TMainForm::CreateSurfPanel() {
 }
 
 void TMainForm::FormCreate(const QStringList& arguments) {
+    // The plain caption goes first, so that a sketch opened from the command line keeps
+    // its name in it.
+    setWindowTitle(programTitle());
     for (const QString& path : SketchesToOpen(arguments))
         OpenSketch(path);
     ::DrawSurf = DrawSurf;
     DrawSurf->setCursor(ProgramCursor(MainCursor));
-    setWindowTitle(programTitle());
     ShowRadius(0);
 }
 
