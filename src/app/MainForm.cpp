@@ -9,6 +9,7 @@
 #include "document/Folders.h"
 #include "document/RenderBuffer.h"
 #include "document/TechDocument.h"
+#include "tools/draw/NewSketchCommand.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -290,7 +291,13 @@ void TMainForm::ReportError(const std::string& message) {
 }
 
 void TMainForm::SetPromptText(const QString& text) {
-    InformationStatusBar->SetPanelText(0, text);
+    // An empty text asks for the prompt of the current tool; without one, and at the
+    // end of a figure, the general prompt shows.
+    if (text.isEmpty() || text == QLatin1String("%%EndOfObject%%"))
+        InformationStatusBar->SetPanelText(0, QStringLiteral("Выберите любую функцию"));
+    else
+        InformationStatusBar->SetPanelText(0, text);
+    InformationStatusBar->repaint();
 }
 
 QString TMainForm::PromptText() const {
@@ -304,6 +311,13 @@ void TMainForm::ShowNewSketch() {
     DrawSurfResize();
     SurfPanelResize();
     DrawSurf->update();
+}
+
+void TMainForm::CreateNewCmdExecute() {
+    TPromptCallbacks prompts;
+    prompts.ShowPrompt = [this](const QString& prompt) { SetPromptText(prompt); };
+    prompts.ShowToolPrompt = [this] { SetPromptText(QString()); };
+    if (CreateNewSketch(this, fromPath(StdFormsDir), prompts)) ShowNewSketch();
 }
 
 void TMainForm::OpenSketch(const QString& path) {

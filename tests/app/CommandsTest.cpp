@@ -250,3 +250,33 @@ TEST(Commands, AnExceptionInACommandIsDroppedAndTheWindowGoesOn) {
     form.MagnifyInc->trigger();
     EXPECT_EQ(form.ZoomFactor, 3);
 }
+
+TEST(Commands, ANewSketchFromTheSheetDialogIsLaidOutAndViewable) {
+    TMainFormSetup setup({}, {1100, 1400});
+    TMainForm& form = setup.Form();
+    const QString before = form.PromptText();
+
+    // Cancelled: nothing at all changes.
+    AnswerModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+    form.CreateNewCmd->trigger();
+    EXPECT_FALSE(form.ViewAll->isEnabled());
+    EXPECT_EQ(Document->Width, 0);
+
+    // The A4 upright blank sheet; the status bar says what to do meanwhile.
+    QString promptMeanwhile;
+    AnswerModal([&](QWidget* w) {
+        promptMeanwhile = form.PromptText();
+        QTest::mouseClick(w->findChild<QWidget*>("Image2"), Qt::LeftButton);
+        static_cast<QDialog*>(w)->accept();
+    });
+    form.CreateNewCmd->trigger();
+    EXPECT_EQ(promptMeanwhile, "Подсветите нужный формат эскиза и нажмите ОК");
+    EXPECT_EQ(form.PromptText(), "Выберите любую функцию");
+    EXPECT_NE(form.PromptText(), before);
+    EXPECT_EQ(Document->Width, 794);
+    EXPECT_EQ(Document->Height, 1123);
+    EXPECT_EQ(Document->SheetKind, 1);
+    EXPECT_TRUE(form.ViewAll->isEnabled());
+    EXPECT_EQ(form.DrawSurf->size(), QSize(794, 1123));
+    EXPECT_EQ(form.windowTitle(), "Вериграф технолога");
+}

@@ -1,0 +1,105 @@
+#include "tools/draw/AnySizeDraftDlg.h"
+
+#include "tools/draw/KeyPreview.h"
+#include "tools/draw/UpDown.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+constexpr int32_t UpDownMin = 0;
+constexpr int32_t UpDownMax = 1000;
+constexpr int32_t DefaultWidthMm = 250;
+constexpr int32_t DefaultHeightMm = 150;
+
+// Nothing but digits gets into the edits, typed or pasted; any run of them is taken,
+// also beyond the arrows' range.
+QLineEdit* millimetreEdit(const char* name, const QString& caption, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setAccessibleName(caption);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->setMinimumWidth(97);
+    return edit;
+}
+
+} // namespace
+
+TAnySizeDraftDlg::TAnySizeDraftDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Новый эскиз"));
+    setObjectName(QStringLiteral("AnySizeDraftDlg"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    const QString widthCaption = QStringLiteral("Ширина листа(мм)");
+    const QString heightCaption = QStringLiteral("Высота листа(мм)");
+    auto* label1 = new QLabel(widthCaption, this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto* label2 = new QLabel(heightCaption, this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    EditWidth = millimetreEdit("EditWidth", widthCaption, this);
+    EditHeight = millimetreEdit("EditHeight", heightCaption, this);
+    label1->setBuddy(EditWidth);
+    label2->setBuddy(EditHeight);
+    UpDownWidth = new TUpDown(EditWidth, UpDownMin, UpDownMax, DefaultWidthMm, this);
+    UpDownWidth->setObjectName(QStringLiteral("UpDownWidth"));
+    UpDownWidth->SetAccessibleNames(QStringLiteral("Ширина листа"));
+    UpDownHeight = new TUpDown(EditHeight, UpDownMin, UpDownMax, DefaultHeightMm, this);
+    UpDownHeight->setObjectName(QStringLiteral("UpDownHeight"));
+    UpDownHeight->SetAccessibleNames(QStringLiteral("Высота листа"));
+
+    AcceptButton = new QPushButton(QStringLiteral("OK"), this);
+    AcceptButton->setObjectName(QStringLiteral("AcceptButton"));
+    CancelButton = new QPushButton(QStringLiteral("Отмена"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    for (QPushButton* button : {AcceptButton, CancelButton})
+        button->setAutoDefault(false);
+    connect(AcceptButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto editRow = [](QLineEdit* edit, TUpDown* upDown) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(0);
+        row->addWidget(edit);
+        row->addWidget(upDown);
+        return row;
+    };
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(label1, 0, 0);
+    layout->addLayout(editRow(EditWidth, UpDownWidth), 1, 0);
+    layout->addWidget(AcceptButton, 1, 1);
+    layout->addWidget(label2, 2, 0);
+    layout->addLayout(editRow(EditHeight, UpDownHeight), 3, 0);
+    layout->addWidget(CancelButton, 3, 1);
+    layout->setColumnMinimumWidth(1, 75);
+    layout->setHorizontalSpacing(16);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(EditWidth, &QLineEdit::textChanged, this, &TAnySizeDraftDlg::EditsChange);
+    connect(EditHeight, &QLineEdit::textChanged, this, &TAnySizeDraftDlg::EditsChange);
+    EditsChange();
+    new TKeyPreview(this, [this](QKeyEvent& event) { return FormKeyDown(event); });
+}
+
+void TAnySizeDraftDlg::EditsChange() {
+    AcceptButton->setEnabled(!EditWidth->text().isEmpty() && !EditHeight->text().isEmpty());
+}
+
+bool TAnySizeDraftDlg::FormKeyDown(QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (AcceptButton->isEnabled()) accept();
+        return true;
+    case Qt::Key_Escape:
+        reject();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+// "Новый эскиз": the sheet a new sketch is made on, picked from eight sample pictures.
+
+#include "tools/draw/PromptCallbacks.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QPushButton;
+class QKeyEvent;
+class TSampleImage;
+
+// What the status bar says while the dialog is open.
+inline const char* const NewDraftPrompt = "Подсветите нужный формат эскиза и нажмите ОК";
+
+class TNewDraftDlg : public QDialog {
+    Q_OBJECT
+  public:
+    // The pictures of the forms are made from the files in stdFormsDir.
+    TNewDraftDlg(const QString& stdFormsDir, TPromptCallbacks prompts, QWidget* parent = nullptr);
+    ~TNewDraftDlg() override;
+
+    // The code of the chosen sheet (SheetChoices.h).
+    int32_t Choice() const { return FChoice; }
+    TSampleImage* SelectedImage() const { return FSelImage; }
+    void SelSampleImage(TSampleImage* image);
+
+  private:
+    void OKDblClick(TSampleImage* image);
+    bool FormKeyDown(QKeyEvent& event);
+
+    int32_t FChoice;
+    TSampleImage* FSelImage = nullptr;
+    TPromptCallbacks m_prompts;
+};
