@@ -6,6 +6,7 @@
 #include "app/QtPrinterTarget.h"
 #include "app/Ruler.h"
 #include "app/StatusPanels.h"
+#include "document/FileErrors.h"
 #include "document/Folders.h"
 #include "document/RenderBuffer.h"
 #include "document/TechDocument.h"
@@ -321,7 +322,12 @@ void TMainForm::CreateNewCmdExecute() {
 }
 
 void TMainForm::OpenSketch(const QString& path) {
-    Document->LoadFromFile(toPath(path));
+    try {
+        Document->LoadFromFile(toPath(path));
+    } catch (const DecompressionError&) {
+        // The sketch stays as it was; the user must not take it for the file's.
+        ReportError("Не удалось открыть файл «" + toPath(path) + "»: сжатые данные эскиза повреждены.");
+    }
     Document->SheetKind = 5;
     ShowNewSketch();
 }

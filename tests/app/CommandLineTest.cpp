@@ -4,11 +4,11 @@
 
 TEST(CommandLine, PathsRunToTheSpaceAfterTheirExtension) {
     // Quoted by the shell: one argument with spaces.
-    EXPECT_EQ(SketchesToOpen({"-open", "/home/me/my sketches/part 1.bmp"}),
-              QStringList{"/home/me/my sketches/part 1.bmp"});
+    EXPECT_EQ(SketchesToOpen({"-open", "/home/me/my sketches/shaft 1.bmp"}),
+              QStringList{"/home/me/my sketches/shaft 1.bmp"});
     // Unquoted: the shell split it; joined again it reads the same.
-    EXPECT_EQ(SketchesToOpen({"-open", "/home/me/my", "sketches/part", "1.bmp"}),
-              QStringList{"/home/me/my sketches/part 1.bmp"});
+    EXPECT_EQ(SketchesToOpen({"-open", "/home/me/my", "sketches/shaft", "1.bmp"}),
+              QStringList{"/home/me/my sketches/shaft 1.bmp"});
     // A space after the extension ends the value.
     EXPECT_EQ(SketchesToOpenFromLine("-o /a/b c/d.ilj "), QStringList{"/a/b c/d.ilj"});
 }

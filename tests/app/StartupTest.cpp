@@ -149,7 +149,7 @@ TEST(Startup, AMissingTempFolderIsMade) {
 TEST(Startup, TheCommandLineOpensAPathWithSpacesQuotedOrNot) {
     TInstallation inst;
     std::filesystem::create_directories(inst.Folder.Path() / "my sketches");
-    const std::string path = inst.Folder("my sketches/Part 1.bmp");
+    const std::string path = inst.Folder("my sketches/Shaft 1.bmp");
     WriteSampleSketch(path, 300, 200);
     const QString qpath = QString::fromStdString(path);
 
@@ -159,12 +159,29 @@ TEST(Startup, TheCommandLineOpensAPathWithSpacesQuotedOrNot) {
         EXPECT_TRUE(form.ViewAll->isEnabled());
         EXPECT_EQ(Document->SheetKind, 5);
     });
-    EXPECT_EQ(quoted.Caption, "Вериграф технолога - Part 1.bmp");
+    EXPECT_EQ(quoted.Caption, "Вериграф технолога - Shaft 1.bmp");
     EXPECT_EQ(width, 300);
 
     // The shell split the path at its spaces; the option name is in capitals.
     const TRun split = run(inst, QStringList{"-OPEN"} + qpath.split(' '));
-    EXPECT_EQ(split.Caption, "Вериграф технолога - Part 1.bmp");
+    EXPECT_EQ(split.Caption, "Вериграф технолога - Shaft 1.bmp");
+}
+
+TEST(Startup, ADamagedSketchOnTheCommandLineIsReportedAndTheProgramStarts) {
+    TInstallation inst;
+    const std::string path = inst.Folder("damaged.ilj");
+    WriteSampleSketch(path, 300, 200);
+    std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2);
+    TSeenBox told;
+    AnswerModal(PressInBox(QMessageBox::Ok, &told));
+    int width = -1;
+    const TRun r =
+        run(inst, {"-o", QString::fromStdString(path)}, [&](TMainForm&) { width = Document->Width; });
+    EXPECT_TRUE(r.MainFormShown);
+    ASSERT_TRUE(told.Seen);
+    EXPECT_TRUE(told.Text.contains("damaged.ilj"));
+    EXPECT_EQ(width, 0);
+    EXPECT_EQ(r.Caption, "Вериграф технолога");
 }
 
 TEST(Startup, RunningOutOfMemoryPutsTheSketchInSafetyAndEnds) {
