@@ -7,11 +7,13 @@
 #include "app/QtPrinterTarget.h"
 #include "app/Ruler.h"
 #include "app/StatusPanels.h"
+#include "document/FileErrors.h"
 #include "document/Folders.h"
 #include "document/RenderBuffer.h"
 #include "document/TechDocument.h"
 #include "tools/base/Prompts.h"
 #include "tools/base/ToolSwitch.h"
+#include "tools/draw/NewSketchCommand.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -219,12 +221,14 @@ void TMainForm::CreateSurfPanel() {
 }
 
 void TMainForm::FormCreate(const QStringList& arguments) {
+    // The plain caption goes first, so that a sketch opened from the command line keeps
+    // its name in it.
+    setWindowTitle(programTitle());
     for (const QString& path : SketchesToOpen(arguments))
         OpenSketch(path);
     m_toolHost = std::make_unique<TMainFormToolHost>(*this);
     ::DrawSurf = DrawSurf;
     DrawSurf->setCursor(ProgramCursor(MainCursor));
-    setWindowTitle(programTitle());
     ShowRadius(0);
 }
 
@@ -293,6 +297,8 @@ void TMainForm::ReportError(const std::string& message) {
 }
 
 void TMainForm::SetPromptText(const QString& text) {
+    // An empty text asks for the prompt of the current tool; without one, and at the
+    // end of a figure, the general prompt shows.
     InformationStatusBar->SetPanelText(0, StatusPromptText(text));
     InformationStatusBar->repaint();
 }
@@ -310,8 +316,20 @@ void TMainForm::ShowNewSketch() {
     DrawSurf->update();
 }
 
+void TMainForm::CreateNewCmdExecute() {
+    TPromptCallbacks prompts;
+    prompts.ShowPrompt = [this](const QString& prompt) { SetPromptText(prompt); };
+    prompts.ShowToolPrompt = [this] { SetPromptText(QString()); };
+    if (CreateNewSketch(this, fromPath(StdFormsDir), prompts)) ShowNewSketch();
+}
+
 void TMainForm::OpenSketch(const QString& path) {
-    Document->LoadFromFile(toPath(path));
+    try {
+        Document->LoadFromFile(toPath(path));
+    } catch (const DecompressionError&) {
+        // The sketch stays as it was; the user must not take it for the file's.
+        ReportError("Не удалось открыть файл «" + toPath(path) + "»: сжатые данные эскиза повреждены.");
+    }
     Document->SheetKind = 5;
     ShowNewSketch();
 }

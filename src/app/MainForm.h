@@ -67,6 +67,8 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     void FillHeadClick();
     void ExitCmdExecute();
 
+    // After a new or opened sketch: the whole-sketch view and a fresh layout.
+    void ShowNewSketch();
     // Opens a sketch file as the Open command does once its dialog is answered: also a
     // file that cannot be read gives a free-size sheet kind and lays the view out.
     void OpenSketch(const QString& path);
@@ -122,8 +124,6 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     void FormCreate(const QStringList& arguments);
     // Asks whether to save a modified sketch; false keeps the window open.
     bool FormCloseQuery();
-    // After a new or opened sketch: the whole-sketch view and a fresh layout.
-    void ShowNewSketch();
 
     std::unique_ptr<TRenderBuffer> m_renderBuffer;
     TGdiImage m_surfaceImage;

@@ -227,5 +227,3 @@ void TMainForm::ShowRadius(float value) {
         3, QStringLiteral("Radius = %1 (%2)")
                .arg(FormatMeasure(double(value) * UnitFactor(Units)), UnitLabel(Units)));
 }
-
-void TMainForm::CreateNewCmdExecute() {}

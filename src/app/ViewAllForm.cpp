@@ -1,6 +1,8 @@
 #include "app/ViewAllForm.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
 #include <cmath>
 
@@ -9,6 +11,9 @@ TViewAllForm::TViewAllForm(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("ViewAllForm"));
     setWindowTitle(QStringLiteral("Увидеть всё"));
+    // Without a window manager a maximised window would keep its default size.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
