@@ -7,6 +7,7 @@
 #include "app/QtPrinterTarget.h"
 #include "app/Ruler.h"
 #include "app/StatusPanels.h"
+#include "app/TechComboBox.h"
 #include "document/FileErrors.h"
 #include "document/Folders.h"
 #include "document/RenderBuffer.h"
@@ -41,16 +42,6 @@ QString fromPath(const std::string& path) {
     return QString::fromStdString(path);
 }
 
-// The button a tool bar made for an action, named so that it can be found.
-QToolButton* buttonOf(QToolBar* bar, QAction* action, const char* name) {
-    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
-    if (button) {
-        button->setObjectName(QLatin1String(name));
-        button->setFocusPolicy(Qt::NoFocus);
-    }
-    return button;
-}
-
 } // namespace
 
 TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
@@ -61,6 +52,7 @@ TMainForm::TMainForm(const QStringList& arguments, QWidget* parent)
     setMinimumSize(600, 400);
     CreateActions();
     CreateMenus();
+    CreatePopupMenus();
     CreateToolBars();
     CreateSurfPanel();
 
@@ -87,95 +79,6 @@ TMainForm::~TMainForm() {
     if (Document) Document->SetHost(nullptr);
     if (::DrawSurf == DrawSurf) ::DrawSurf = nullptr;
     if (MainForm == this) MainForm = nullptr;
-}
-
-void TMainForm::CreateActions() {
-    auto make = [this](QAction*& action, const QString& text, const char* name, QKeySequence shortcut = {}) {
-        action = new QAction(text, this);
-        action->setObjectName(QLatin1String(name));
-        if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-        addAction(action);
-    };
-    make(CreateNewCmd, QStringLiteral("Созд&ать эскиз"), "CreateNewCmd", QKeySequence(Qt::CTRL | Qt::Key_N));
-    make(OpenCmd, QStringLiteral("&Открыть"), "OpenCmd", QKeySequence(Qt::CTRL | Qt::Key_O));
-    make(SaveCmd, QStringLiteral("&Сохранить"), "SaveCmd", QKeySequence(Qt::CTRL | Qt::Key_S));
-    make(SaveAsCmd, QStringLiteral("Сохранить &как..."), "SaveAsCmd");
-    make(PrintCmd, QStringLiteral("&Печать..."), "PrintCmd", QKeySequence(Qt::CTRL | Qt::Key_P));
-    make(FillHead, QStringLiteral("Заполнить шапку"), "FillHead");
-    make(ExitCmd, QStringLiteral("В&ыход"), "ExitCmd");
-    make(MagnifyInc, QStringLiteral("Увеличить"), "MagnifyInc", QKeySequence(Qt::CTRL | Qt::Key_I));
-    make(MagnifyDec, QStringLiteral("Уменьшить"), "MagnifyDec", QKeySequence(Qt::CTRL | Qt::Key_U));
-    make(ViewAll, QStringLiteral("Увидеть все"), "ViewAll");
-    MagnifyInc->setData(1);
-    MagnifyDec->setData(2);
-    // Nothing to look at until a sketch is made or opened.
-    ViewAll->setEnabled(false);
-
-    CreateNewCmd->setIcon(ButtonPicture(TButtonPicture::NewSketch));
-    OpenCmd->setIcon(ButtonPicture(TButtonPicture::Open));
-    SaveCmd->setIcon(ButtonPicture(TButtonPicture::Save));
-    PrintCmd->setIcon(ButtonPicture(TButtonPicture::Print));
-    MagnifyInc->setIcon(ButtonPicture(TButtonPicture::ZoomIn));
-    MagnifyDec->setIcon(ButtonPicture(TButtonPicture::ZoomOut));
-    ViewAll->setIcon(ButtonPicture(TButtonPicture::ViewAll));
-
-    connect(CreateNewCmd, &QAction::triggered, this, [this] { CreateNewCmdExecute(); });
-    connect(OpenCmd, &QAction::triggered, this, [this] { OpenCmdExecute(); });
-    connect(SaveCmd, &QAction::triggered, this, [this] { SaveCmdExecute(); });
-    connect(SaveAsCmd, &QAction::triggered, this, [this] { SaveAsCmdExecute(); });
-    connect(PrintCmd, &QAction::triggered, this, [this] { PrintCmdExecute(); });
-    connect(FillHead, &QAction::triggered, this, [this] { FillHeadClick(); });
-    connect(ExitCmd, &QAction::triggered, this, [this] { ExitCmdExecute(); });
-    connect(MagnifyInc, &QAction::triggered, this, [this] { SelMagnify(MagnifyInc->data().toInt()); });
-    connect(MagnifyDec, &QAction::triggered, this, [this] { SelMagnify(MagnifyDec->data().toInt()); });
-    connect(ViewAll, &QAction::triggered, this, [this] { ViewAllExecute(); });
-}
-
-void TMainForm::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    file->addAction(CreateNewCmd);
-    file->addAction(OpenCmd);
-    file->addAction(SaveCmd);
-    file->addAction(SaveAsCmd);
-    file->addSeparator();
-    file->addAction(FillHead);
-    file->addSeparator();
-    file->addAction(PrintCmd);
-    file->addSeparator();
-    file->addAction(ExitCmd);
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
-    view->addAction(MagnifyInc);
-    view->addAction(MagnifyDec);
-    view->addAction(ViewAll);
-}
-
-void TMainForm::CreateToolBars() {
-    StandartToolBar = addToolBar(QStringLiteral("Стандартная"));
-    StandartToolBar->setObjectName(QStringLiteral("StandartToolBar"));
-    StandartToolBar->setIconSize(QSize(16, 16));
-    StandartToolBar->addAction(CreateNewCmd);
-    StandartToolBar->addAction(OpenCmd);
-    StandartToolBar->addAction(SaveCmd);
-    StandartToolBar->addSeparator();
-    StandartToolBar->addAction(PrintCmd);
-    buttonOf(StandartToolBar, CreateNewCmd, "CreateButton");
-    buttonOf(StandartToolBar, OpenCmd, "OpenButton");
-    buttonOf(StandartToolBar, SaveCmd, "SaveButton");
-    buttonOf(StandartToolBar, PrintCmd, "PrintButton");
-
-    MagnifyToolBar = addToolBar(QStringLiteral("Масштаб"));
-    MagnifyToolBar->setObjectName(QStringLiteral("MagnifyToolBar"));
-    MagnifyToolBar->setIconSize(QSize(16, 16));
-    MagnifyToolBar->addAction(MagnifyInc);
-    MagnifyToolBar->addAction(MagnifyDec);
-    MagnifyToolBar->addSeparator();
-    MagnifyToolBar->addAction(ViewAll);
-    ZoomIncButton = buttonOf(MagnifyToolBar, MagnifyInc, "ZoomIncButton");
-    ZoomDecButton = buttonOf(MagnifyToolBar, MagnifyDec, "ZoomDecButton");
-    ViewAllButton = buttonOf(MagnifyToolBar, ViewAll, "ViewAllButton");
-    // The buttons follow the zoom; the actions stay on and refuse a step past the ends.
-    ZoomDecButton->setEnabled(false);
 }
 
 void TMainForm::CreateSurfPanel() {
@@ -229,6 +132,7 @@ void TMainForm::FormCreate(const QStringList& arguments) {
     m_toolHost = std::make_unique<TMainFormToolHost>(*this);
     ::DrawSurf = DrawSurf;
     DrawSurf->setCursor(ProgramCursor(MainCursor));
+    LinesStyleList->setCurrentIndex(0);
     ShowRadius(0);
 }
 
@@ -277,10 +181,6 @@ bool TMainForm::FormCloseQuery() {
 
 void TMainForm::SetCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
-}
-
-void TMainForm::EnableUndoActions(bool, bool) {
-    // Undo and redo come with the edit commands.
 }
 
 void TMainForm::LayOutView() {

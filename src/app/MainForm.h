@@ -1,7 +1,8 @@
 #pragma once
-// The program's main window: the drawing area with its rulers and scroll bars, the
-// status bar with the prompt and the read-outs, and the commands that make, open, save,
-// print and look at the sketch.
+// The program's main window: the main menu, the control bar of small tool bars with the
+// colour panels and the line-style list, the drawing area with its rulers and scroll
+// bars, the status bar with the prompt and the read-outs, and every command of the
+// program as an action the menus and buttons share.
 
 #include "app/TechDrawSurf.h"
 #include "document/DocumentHost.h"
@@ -14,7 +15,9 @@
 
 #include "app/GdiImage.h"
 
+class QActionGroup;
 class QLabel;
+class QMenu;
 class QScrollBar;
 class QToolBar;
 class QToolButton;
@@ -22,6 +25,9 @@ class TMainFormToolHost;
 class TRenderBuffer;
 class TRuler;
 class TStatusPanels;
+class TColorPanel;
+class TTechComboBox;
+class THelpWindow;
 
 // Units of the read-outs.
 enum TMeasureUnits : int { UnitsCm = 0, UnitsMm = 1, UnitsPix = 2 };
@@ -107,11 +113,141 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     QAction* MagnifyDec = nullptr;
     QAction* ViewAll = nullptr;
 
+    // The rest of the commands (the file and view commands are above). The three lists
+    // keep the actions of each family in order; MainActions.cpp defines them all.
+    QAction* UndoCmd = nullptr;
+    QAction* RedoCmd = nullptr;
+    QAction* CutCmd = nullptr;
+    QAction* CopyCmd = nullptr;
+    QAction* PasteCmd = nullptr;
+    QAction* DeleteCmd = nullptr;
+    QAction* MarqueeCmd = nullptr;
+    QAction* SetTransparentCmd = nullptr;
+    QAction* AboutCmd = nullptr;
+    QAction* HelpCmd = nullptr;
+    QAction* CompleteCmd = nullptr;
+    QAction* CancelCmd = nullptr;
+    QAction* LoadFragmentCmd = nullptr;
+    QAction* SaveFragmentCmd = nullptr;
+    QAction* RotateImageCmd = nullptr;
+    QAction* RotByAngleCmd = nullptr;
+    QAction* RotToHorizCmd = nullptr;
+    QAction* RotToVertCmd = nullptr;
+    QAction* NormalOrientSixVertex = nullptr;
+    QAction* RotatedOrientSixVertex = nullptr;
+    QAction* CreateSegmentLineCmd = nullptr;
+    QAction* CreateSolidLineCmd = nullptr;
+    QAction* TextCmd = nullptr;
+    QAction* SimpleRubber = nullptr;
+    QAction* SmartRubber = nullptr;
+    QAction* CircleCmd = nullptr;
+    QAction* ArcCmd = nullptr;
+    QAction* CircleToPartCmd = nullptr;
+    QAction* CircleToCirclesCmd = nullptr;
+    QAction* PointCaptureCmd = nullptr;
+    QAction* OrthogonallyCmd = nullptr;
+    QAction* ShowFillingWindowCmd = nullptr;
+    QAction* MirrorUpDownCmd = nullptr;
+    QAction* MirrorLeftRightCmd = nullptr;
+    QAction* MirrorDiagonalCmd = nullptr;
+    QAction* MirrorSimetricAxisCmd = nullptr;
+    QAction* BlockCmd = nullptr;
+    QAction* InstrumentCmd = nullptr;
+    QAction* EyeDropperCmd = nullptr;
+    QAction* SizeLineCmd = nullptr;
+    QAction* DiametralSizeCmd = nullptr;
+    QAction* RadiusSizeCmd = nullptr;
+    QAction* RadialSizeCmd = nullptr;
+    QAction* FreeLineCmd = nullptr;
+    QAction* FreePoint1 = nullptr;
+    QAction* FreePoint2 = nullptr;
+    QAction* CancelFreeLineCmd = nullptr;
+    QAction* MarkCmd = nullptr;
+    QAction* CreateDopuskTableCmd = nullptr;
+    QAction* FourVertexCmd = nullptr;
+    QAction* UndoLastAction = nullptr;
+    QAction* DrawAxisLine = nullptr;
+    QAction* CompleteRightCmd = nullptr;
+    QAction* CompleteDownCmd = nullptr;
+    QList<QAction*> StandartActions;
+    QList<QAction*> ToolsActions;
+    QList<QAction*> FourVertexActions;
+
+    // The pop-up menus the tools open, and the items of the tolerance frame's menu.
+    QMenu* CopyPopup = nullptr;
+    QMenu* FourVertexPopup = nullptr;
+    QMenu* RotatePopup = nullptr;
+    QMenu* DopuskPopup = nullptr;
+    QMenu* FreeLinePopup = nullptr;
+    QAction* withArrow = nullptr;
+    QAction* withTriangle = nullptr;
+    QAction* withoutAny = nullptr;
+
+    // The control bar: sixteen tool bars in two rows.
+    QToolBar* LinesToolBar = nullptr;
+    QToolBar* SixVertexToolBar = nullptr;
+    QToolBar* RubberToolBar = nullptr;
+    QToolBar* CirclesToolBar = nullptr;
+    QToolBar* LinePropToolBar = nullptr;
+    QToolBar* FillingToolBar = nullptr;
+    QToolBar* MirrorToolBar = nullptr;
+    QToolBar* BlockToolBar = nullptr;
+    QToolBar* InstrumentToolBar = nullptr;
+    QToolBar* TextToolBar = nullptr;
+    QToolBar* MarkToolBar = nullptr;
+    QToolBar* DopuskToolBar = nullptr;
+    QToolBar* FourVertexToolBar = nullptr;
+    QToolBar* SizeToolBar = nullptr;
+    QList<QToolBar*> ToolBars() const;
+
+    // The colour panels and the line-style list.
+    TColorPanel* LinesColor = nullptr;
+    TColorPanel* RubbColorNew = nullptr;
+    TColorPanel* RubbColorOld = nullptr;
+    TColorPanel* FillColor = nullptr;
+    TTechComboBox* LinesStyleList = nullptr;
+
+    // Edit, tool and help commands.
+    void UndoCmdExecute();
+    void RedoCmdExecute();
+    // Tag 1 cut, 2 copy, 3 paste, 4 delete.
+    void EditExecute(int tag);
+    void MarqueeCmdExecute();
+    void SetTransparentCmdExecute();
+    void AboutCmdExecute();
+    void HelpCmdExecute();
+    void CompleteCmdExecute();
+    void CancelCmdExecute();
+    void LoadFragmentCmdExecute();
+    void RotateImageCmdExecute();
+    void SetPointCapture();
+    void DopuskPopupClick(QAction* sender);
+    // The commands that only choose a tool: the tool, button and dialog of the action.
+    void SelectToolOfAction(QAction* sender);
+
+    // Cut, copy and delete follow the marquee; paste follows the clipboard.
+    void RefreshEditActions();
+    // Makes LinePen of LineLogPen with the given colour.
+    void SetLinePenColour(gdi::COLORREF colour);
+    // Item index of the line-style list: LineLogPen's style and width, then LinePen.
+    void LinesStyleListChange(int index);
+    // The line and the colour panels as the user sets them.
+    void SelLineColor(TColorPanel* sender, Qt::MouseButton button, bool isDouble);
+    void SelRubbColor(TColorPanel* sender, Qt::MouseButton button, bool isDouble);
+    void SelFillColor(TColorPanel* sender, Qt::MouseButton button, bool isDouble);
+    bool PanelDragOver(TColorPanel* target, TColorPanel* source);
+    void PanelDragDrop(TColorPanel* target, TColorPanel* source);
+    void PanelEndDrag(TColorPanel* source, TColorPanel* target);
+
+    // The help window, once F1 has opened it.
+    THelpWindow* HelpWindow() const { return m_helpWindow; }
+
     // The printer keeps the choices of the last print dialog.
     QPrinter& Printer() { return m_printer; }
     TRenderBuffer& RenderBuffer() { return *m_renderBuffer; }
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -120,6 +256,16 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     void CreateActions();
     void CreateMenus();
     void CreateToolBars();
+    void CreatePopupMenus();
+    void CreateColorPanels();
+    void CreateLinesStyleList();
+    // The steps common to every press on a colour panel: the colour choice on a right
+    // or double click, a drag on a single left press; true when the colour was asked.
+    bool PanelPress(TColorPanel* sender, Qt::MouseButton button, bool isDouble);
+    // A panel's new colour, with the caption colour that goes with it.
+    static void SetPanelColor(TColorPanel* panel, gdi::COLORREF colour);
+    // What the colour of the panel with the given tag sets in the program.
+    void ApplyPanelColor(TColorPanel* panel);
     void CreateSurfPanel();
     void FormCreate(const QStringList& arguments);
     // Asks whether to save a modified sketch; false keeps the window open.
@@ -129,6 +275,7 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     TGdiImage m_surfaceImage;
     QPrinter m_printer;
     bool m_shown = false;
+    THelpWindow* m_helpWindow = nullptr;
     // The tools' way to the window; goes first, taking the current tool with it.
     std::unique_ptr<TMainFormToolHost> m_toolHost;
 };

@@ -17,6 +17,12 @@ class TOwnerDrawDelegate : public QStyledItemDelegate {
         m_box->DrawItem(*painter, index.row(), option.rect, option.state);
     }
 
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (m_box->ItemHeight() > 0) size.setHeight(m_box->ItemHeight());
+        return size;
+    }
+
   private:
     TTechComboBox* m_box;
 };

@@ -20,6 +20,13 @@ class TTechComboBox : public QComboBox {
     // Draws one item as the box and its list show it.
     void DrawItem(QPainter& painter, int index, const QRect& rect, QStyle::State state);
 
+    // Every item of the list this high; 0 lets the style decide.
+    void SetItemHeight(int height) { m_itemHeight = height; }
+    int ItemHeight() const { return m_itemHeight; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int m_itemHeight = 0;
 };

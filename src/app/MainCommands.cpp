@@ -1,0 +1,117 @@
+// The main window's commands that choose tools or hand a command to the current tool,
+// the edit commands, and help and about. A command meant for a particular tool does
+// nothing unless that tool is current (the option buttons are put back up).
+#include "app/AboutForm.h"
+#include "app/HelpWindow.h"
+#include "app/MainActions.h"
+#include "app/MainForm.h"
+#include "app/ToolCatalogue.h"
+#include "document/Folders.h"
+#include "document/TechDocument.h"
+#include "tools/base/ButtonState.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+
+bool clipboardHoldsBitmap() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasImage();
+}
+
+} // namespace
+
+void TMainForm::SelectToolOfAction(QAction* sender) {
+    const TActionRow* row = MainActionRow(sender);
+    if (!row) return;
+    const TToolEntry entry = ToolEntry(row->Tool);
+    if (!entry.Tool) return;
+    QAbstractButton* button =
+        *row->ToolButton ? findChild<QAbstractButton*>(QLatin1String(row->ToolButton)) : nullptr;
+    SelectTool(entry.Tool, button, entry.Dialog);
+}
+
+void TMainForm::UndoCmdExecute() {
+    Document->Undo();
+}
+
+void TMainForm::RedoCmdExecute() {
+    Document->Redo();
+}
+
+void TMainForm::EnableUndoActions(bool canUndo, bool canRedo) {
+    UndoCmd->setEnabled(canUndo);
+    RedoCmd->setEnabled(canRedo);
+}
+
+void TMainForm::RefreshEditActions() {
+    const bool marquee = CurrentToolIs(TToolId::Marquee);
+    CutCmd->setEnabled(marquee);
+    CopyCmd->setEnabled(marquee);
+    DeleteCmd->setEnabled(marquee);
+    // Pasting makes the marquee current, so it needs the marquee as well as a bitmap.
+    PasteCmd->setEnabled(clipboardHoldsBitmap() && ToolAvailable(TToolId::Marquee));
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) RefreshEditActions();
+}
+
+void TMainForm::EditExecute(int tag) {
+    constexpr int PasteTag = 3;
+    if (tag == PasteTag && !CurrentToolIs(TToolId::Marquee)) SelectToolOfAction(MarqueeCmd);
+    RefreshEditActions();
+}
+
+void TMainForm::MarqueeCmdExecute() {
+    SelectToolOfAction(MarqueeCmd);
+    RefreshEditActions();
+}
+
+void TMainForm::SetTransparentCmdExecute() {
+    if (!CurrentToolIs(TToolId::Marquee))
+        SetButtonDown(findChild<QAbstractButton*>(QStringLiteral("TransparenToolButton")), false);
+}
+
+void TMainForm::SetPointCapture() {
+    if (!CurrentToolIs(TToolId::SegmentLine) && !CurrentToolIs(TToolId::SmoothLine))
+        SetButtonDown(findChild<QAbstractButton*>(QStringLiteral("PointCaptButton")), false);
+}
+
+void TMainForm::CompleteCmdExecute() {
+    if (CurrentTool) CurrentTool->Complete();
+}
+
+void TMainForm::CancelCmdExecute() {
+    if (CurrentTool) CurrentTool->Cancel();
+}
+
+void TMainForm::LoadFragmentCmdExecute() {
+    if (!CurrentToolIs(TToolId::Marquee)) SelectToolOfAction(MarqueeCmd);
+}
+
+void TMainForm::RotateImageCmdExecute() {
+    const TToolEntry entry = ToolEntry(TToolId::RotateImage);
+    if (entry.Tool) SelectTool(entry.Tool, nullptr, entry.Dialog);
+}
+
+void TMainForm::DopuskPopupClick(QAction* sender) {
+    // The three kinds of branch are a choice of one; the group keeps it so.
+    if (sender->isCheckable()) sender->setChecked(true);
+}
+
+void TMainForm::AboutCmdExecute() {
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TMainForm::HelpCmdExecute() {
+    if (!m_helpWindow) m_helpWindow = new THelpWindow(QString::fromStdString(AppDir), this);
+    m_helpWindow->ShowContents();
+}

@@ -1,0 +1,19 @@
+#include "app/ToolCatalogue.h"
+
+TToolEntry ToolEntry(TToolId id) {
+    switch (id) {
+    // Each tool joins here with its class and dialog as it becomes part of the program,
+    // for example: case TToolId::Circle: return {ToolClass<TCircle>, nullptr, &IsToolOfKind<TCircle>};
+    default:
+        return {};
+    }
+}
+
+bool ToolAvailable(TToolId id) {
+    return id == TToolId::None || ToolEntry(id).Tool != nullptr;
+}
+
+bool CurrentToolIs(TToolId id) {
+    const TToolEntry entry = ToolEntry(id);
+    return entry.Is && CurrentTool && entry.Is(CurrentTool.get());
+}
