@@ -137,7 +137,8 @@ void TMainForm::CreateActions() {
         // Commands that only the tool they act on can carry out get their handler with
         // that tool.
         const TActionHandler handler = row.Handler;
-        if (handler) connect(action, &QAction::triggered, this, [this, handler, action] { handler(*this, *action); });
+        if (handler)
+            connect(action, &QAction::triggered, this, [this, handler, action] { handler(*this, *action); });
     }
 
     // The hints that say more than the caption.
