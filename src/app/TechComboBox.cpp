@@ -18,9 +18,10 @@ class TOwnerDrawDelegate : public QStyledItemDelegate {
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        if (m_box->ItemHeight() > 0) size.setHeight(m_box->ItemHeight());
-        return size;
+        // Items of a fixed height are all the owner's drawing: the texts take no room,
+        // so the list is as wide as the box.
+        if (m_box->ItemHeight() > 0) return {m_box->width(), m_box->ItemHeight()};
+        return QStyledItemDelegate::sizeHint(option, index);
     }
 
   private:

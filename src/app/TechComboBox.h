@@ -20,7 +20,8 @@ class TTechComboBox : public QComboBox {
     // Draws one item as the box and its list show it.
     void DrawItem(QPainter& painter, int index, const QRect& rect, QStyle::State state);
 
-    // Every item of the list this high; 0 lets the style decide.
+    // Every item of the list this high and the list as wide as the box; 0 lets the style
+    // decide.
     void SetItemHeight(int height) { m_itemHeight = height; }
     int ItemHeight() const { return m_itemHeight; }
 
