@@ -19,6 +19,40 @@ bool usesPoint(const TBlockSegment& s, int32_t k) {
     return s.First == k || s.Second == k;
 }
 
+// How far beyond the bitmap a wide line is still drawn: more than half the widest pen.
+constexpr double WideLineReach = 512;
+
+// Cuts the line from a to b down to the part inside the box (Liang and Barsky); false
+// when none of it is inside. A line wholly inside is left exactly as it was.
+bool clipLine(TBlockPoint& a, TBlockPoint& b, double left, double top, double right, double bottom) {
+    const double dx = double(b.x) - a.x;
+    const double dy = double(b.y) - a.y;
+    double enter = 0, leave = 1;
+    const auto edge = [&](double p, double q) {
+        if (p == 0) return q >= 0;
+        const double t = q / p;
+        if (p < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+        return enter <= leave;
+    };
+    if (!edge(-dx, a.x - left) || !edge(dx, right - a.x) || !edge(-dy, a.y - top) || !edge(dy, bottom - a.y))
+        return false;
+    const TBlockPoint from = a;
+    if (leave < 1) b = {float(from.x + leave * dx), float(from.y + leave * dy)};
+    if (enter > 0) a = {float(from.x + enter * dx), float(from.y + enter * dy)};
+    return true;
+}
+
+// Holds the point within the bound; false for a point at no place at all.
+bool holdWithinBound(TBlockPoint& p) {
+    if (std::isnan(p.x) || std::isnan(p.y)) return false;
+    p = {std::clamp(p.x, -CoordinateBound, CoordinateBound),
+         std::clamp(p.y, -CoordinateBound, CoordinateBound)};
+    return true;
+}
+
 } // namespace
 
 int32_t RoundBlockCoordinate(float v) {
@@ -147,6 +181,16 @@ void TBlockObject::DrawSegments(gdi::DeviceContext& dc, int rop2, gdi::COLORREF 
         TBlockPoint a, b;
         GetPoint(s.First, a);
         GetPoint(s.Second, b);
+        if (!holdWithinBound(a) || !holdWithinBound(b)) continue;
+        // The raster layer lays a wide line out row by row over its whole length, so a
+        // line running far past the bitmap is cut to the part that can show. Thin lines
+        // are stepped only where they are visible and keep their dash pattern whole.
+        if (s.Width > 1 && dc.bitmap()) {
+            const gdi::Bitmap& target = *dc.bitmap();
+            if (!clipLine(a, b, -WideLineReach, -WideLineReach, target.width() + WideLineReach,
+                          target.height() + WideLineReach))
+                continue;
+        }
         const gdi::Point from = RoundBlockPoint(a);
         const gdi::Point to = RoundBlockPoint(b);
         dc.moveTo(from.x, from.y);

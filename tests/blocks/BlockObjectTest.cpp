@@ -324,6 +324,20 @@ TEST(BlockObject, BlocksBlownFarBeyondTheSketchDrawOnlyWhereTheyReallyRun) {
     block.DrawSegments(canvas.dc, gdi::R2_COPYPEN, Black);
     EXPECT_EQ(canvas.at(10, 0), Black);
     EXPECT_EQ(canvas.at(20, 10), Black);
+
+    // A wide line a billion pixels long in either direction still covers its column.
+    TBlockObject tall;
+    tall.AddPoint({20, -1e9f});
+    tall.AddPoint({20, 1e9f});
+    tall.AddSegment(0, 1, gdi::PS_SOLID, 5);
+    Canvas column;
+    tall.DrawSegments(column.dc, gdi::R2_COPYPEN, Black);
+    for (int32_t y = 0; y < 30; ++y) {
+        EXPECT_EQ(column.at(17, y), White) << y;
+        EXPECT_EQ(column.at(18, y), Black) << y;
+        EXPECT_EQ(column.at(22, y), Black) << y;
+        EXPECT_EQ(column.at(23, y), White) << y;
+    }
     EXPECT_EQ(RoundBlockCoordinate(std::nanf("")), 0);
     EXPECT_EQ(RoundBlockCoordinate(2.5f), 2);
     EXPECT_EQ(RoundBlockCoordinate(-3.5f), -4);
