@@ -51,8 +51,7 @@ bool TFileChooser::Confirmed() {
     if (files.size() != 1) return true;
     const QFileInfo info(files.first());
     if (info.isDir()) return true; // Qt's dialog goes into the folder
-    if (acceptMode() == AcceptSave) {
-        if (!info.exists()) return true;
+    if (acceptMode() == AcceptSave && info.exists()) {
         QMessageBox box(QMessageBox::Warning, windowTitle(), OverwriteQuestion(info.fileName()),
                         QMessageBox::Yes | QMessageBox::No, this);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
@@ -60,12 +59,11 @@ bool TFileChooser::Confirmed() {
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     }
-    if (fileMode() == ExistingFile && !info.exists()) {
-        QMessageBox box(
-            QMessageBox::Warning, windowTitle(),
-            info.fileName() +
-                QStringLiteral("\nФайл не найден.\nПроверьте правильность указанного имени файла."),
-            QMessageBox::Ok, this);
+    // Qt's dialog keeps its open button disabled until the name is that of an existing
+    // file, but Enter in the name box still comes here.
+    if (acceptMode() == AcceptOpen && fileMode() == ExistingFile && !info.exists()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), FileNotFoundMessage(info.fileName()),
+                        QMessageBox::Ok, this);
         box.exec();
         return false;
     }
@@ -74,4 +72,8 @@ bool TFileChooser::Confirmed() {
 
 QString OverwriteQuestion(const QString& fileName) {
     return QStringLiteral("Файл %1 уже существует.\nЗаменить его?").arg(fileName);
+}
+
+QString FileNotFoundMessage(const QString& fileName) {
+    return fileName + QStringLiteral("\nФайл не найден.\nПроверьте правильность указанного имени файла.");
 }

@@ -20,9 +20,12 @@ class TFileChooser : public QFileDialog {
     void accept() override;
 
   private:
-    // False when the user would rather not replace the file, or the file to open is not there.
+    // False when the user would rather not replace the file, or the file to open is not
+    // there.
     bool Confirmed();
 };
 
 // The question before an existing file is replaced.
 QString OverwriteQuestion(const QString& fileName);
+// What is said when the file to open is not there.
+QString FileNotFoundMessage(const QString& fileName);

@@ -46,3 +46,13 @@ QStringList QtNameFilters(const QString& list) {
     }
     return out;
 }
+
+int32_t FilterNumber(const QString& list, const QString& nameFilter) {
+    const QStringList full = QtNameFilters(list);
+    const qsizetype whole = full.indexOf(nameFilter);
+    if (whole >= 0) return int32_t(whole + 1);
+    const std::vector<TFileFilter> pairs = ParseFilterList(list);
+    for (size_t i = 0; i < pairs.size(); ++i)
+        if (pairs[i].Description.simplified() == nameFilter.simplified()) return int32_t(i + 1);
+    return 0;
+}

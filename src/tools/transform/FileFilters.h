@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -26,3 +27,7 @@ std::vector<TFileFilter> ParseFilterList(const QString& list);
 // without regard to case, so each pattern also comes in capitals; sketches copied from
 // there often end in ".BMP".
 QStringList QtNameFilters(const QString& list);
+
+// The 1-based number of the pair a Qt name filter came from, as the dialog reports it:
+// the whole filter, or only its description when the patterns are hidden; 0 for none.
+int32_t FilterNumber(const QString& list, const QString& nameFilter);

@@ -55,8 +55,8 @@ bool TTechFilesDialog::Run(QWidget* owner, const TDialogKind& kind) {
     const QStringList chosen = window.selectedFiles();
     if (chosen.isEmpty()) return false;
     FileName = chosen.first();
-    const qsizetype chosenFilter = filters.indexOf(window.selectedNameFilter());
-    if (chosenFilter >= 0) FilterIndex = int32_t(chosenFilter + 1);
+    if (const int32_t chosenFilter = FilterNumber(Filter, window.selectedNameFilter()))
+        FilterIndex = chosenFilter;
     return true;
 }
 
