@@ -8,6 +8,18 @@
 
 #include <algorithm>
 
+namespace {
+
+QString overwriteQuestion(const QString& fileName) {
+    return QStringLiteral("Файл %1 уже существует.\nЗаменить его?").arg(fileName);
+}
+
+QString fileNotFoundMessage(const QString& fileName) {
+    return fileName + QStringLiteral("\nФайл не найден.\nПроверьте правильность указанного имени файла.");
+}
+
+} // namespace
+
 TFileChooser::TFileChooser(QWidget* owner, const QString& title, AcceptMode acceptMode, FileMode fileMode)
     : QFileDialog(owner) {
     setObjectName(QStringLiteral("TechFilesDialog"));
@@ -52,7 +64,7 @@ bool TFileChooser::Confirmed() {
     const QFileInfo info(files.first());
     if (info.isDir()) return true; // Qt's dialog goes into the folder
     if (acceptMode() == AcceptSave && info.exists()) {
-        QMessageBox box(QMessageBox::Warning, windowTitle(), OverwriteQuestion(info.fileName()),
+        QMessageBox box(QMessageBox::Warning, windowTitle(), overwriteQuestion(info.fileName()),
                         QMessageBox::Yes | QMessageBox::No, this);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
         box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
@@ -62,18 +74,10 @@ bool TFileChooser::Confirmed() {
     // Qt's dialog keeps its open button disabled until the name is that of an existing
     // file, but Enter in the name box still comes here.
     if (acceptMode() == AcceptOpen && fileMode() == ExistingFile && !info.exists()) {
-        QMessageBox box(QMessageBox::Warning, windowTitle(), FileNotFoundMessage(info.fileName()),
+        QMessageBox box(QMessageBox::Warning, windowTitle(), fileNotFoundMessage(info.fileName()),
                         QMessageBox::Ok, this);
         box.exec();
         return false;
     }
     return true;
-}
-
-QString OverwriteQuestion(const QString& fileName) {
-    return QStringLiteral("Файл %1 уже существует.\nЗаменить его?").arg(fileName);
-}
-
-QString FileNotFoundMessage(const QString& fileName) {
-    return fileName + QStringLiteral("\nФайл не найден.\nПроверьте правильность указанного имени файла.");
 }

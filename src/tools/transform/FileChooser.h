@@ -24,8 +24,3 @@ class TFileChooser : public QFileDialog {
     // there.
     bool Confirmed();
 };
-
-// The question before an existing file is replaced.
-QString OverwriteQuestion(const QString& fileName);
-// What is said when the file to open is not there.
-QString FileNotFoundMessage(const QString& fileName);
