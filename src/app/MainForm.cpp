@@ -15,6 +15,7 @@
 #include "tools/base/Prompts.h"
 #include "tools/base/ToolSwitch.h"
 #include "tools/draw/NewSketchCommand.h"
+#include "tools/transform/FileDialogSetups.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -235,17 +236,10 @@ void TMainForm::OpenSketch(const QString& path) {
 }
 
 void TMainForm::OpenCmdExecute() {
-    QFileDialog dialog(this, QString(), fromPath(SketchesDir));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    const QStringList filters{QStringLiteral("Все форматы (*.bmp *.ilj)"),
-                              QStringLiteral("Точечный рисунок Windows (*.bmp)"),
-                              QStringLiteral("Эскизы (*.ilj)")};
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters[1]);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    OpenSketch(dialog.selectedFiles().constFirst());
+    TTechOpenDialog dialog;
+    ConfigureSketchOpenDialog(dialog, fromPath(SketchesDir));
+    if (!dialog.Execute(this)) return;
+    OpenSketch(dialog.FileName);
 }
 
 void TMainForm::SaveCmdExecute() {
@@ -256,20 +250,10 @@ void TMainForm::SaveCmdExecute() {
 }
 
 void TMainForm::SaveAsCmdExecute() {
-    QFileDialog dialog(this, QString(), fromPath(SketchesDir));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QStringList filters{QStringLiteral("Точечный рисунок Windows (*.bmp)"),
-                              QStringLiteral("Эскизы (*.ilj)")};
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters[0]);
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    // A name typed without an extension takes that of the chosen kind.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
-        dialog.setDefaultSuffix(filter == filters[1] ? QStringLiteral("ilj") : QStringLiteral("bmp"));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    Document->SaveToFile(toPath(dialog.selectedFiles().constFirst()));
+    TTechSaveDialog dialog;
+    ConfigureSketchSaveDialog(dialog, fromPath(SketchesDir), DocDC);
+    if (!dialog.Execute(this)) return;
+    Document->SaveToFile(toPath(dialog.FileName));
 }
 
 void TMainForm::PrintCmdExecute() {

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -105,7 +106,7 @@ TEST(Commands, OpenSaveAsAndOpenAgain) {
     QString openFilter;
     AnswerModal(chooseFile(dir.Q("first.bmp"), &openFilter));
     form.OpenCmd->trigger();
-    EXPECT_EQ(openFilter, "Точечный рисунок Windows (*.bmp)");
+    EXPECT_TRUE(openFilter.startsWith("Точечный рисунок Windows")) << openFilter.toStdString();
     EXPECT_EQ(Document->Width, 120);
     EXPECT_EQ(Document->SheetKind, 5);
     EXPECT_EQ(form.windowTitle(), "Вериграф технолога - first.bmp");
@@ -119,13 +120,15 @@ TEST(Commands, OpenSaveAsAndOpenAgain) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
         ASSERT_NE(dialog, nullptr);
         saveFilter = dialog->selectedNameFilter();
-        dialog->selectNameFilter("Эскизы (*.ilj)");
-        emit dialog->filterSelected("Эскизы (*.ilj)");
+        const QStringList kinds = dialog->nameFilters().filter(QRegularExpression("^Эскизы"));
+        ASSERT_EQ(kinds.size(), 1);
+        dialog->selectNameFilter(kinds.first());
+        emit dialog->filterSelected(kinds.first());
         typeFileName(dialog, dir.Q("second"));
         static_cast<QDialog*>(dialog)->accept();
     });
     form.SaveAsCmd->trigger();
-    EXPECT_EQ(saveFilter, "Точечный рисунок Windows (*.bmp)");
+    EXPECT_TRUE(saveFilter.startsWith("Точечный рисунок Windows")) << saveFilter.toStdString();
     ASSERT_TRUE(QFile::exists(dir.Q("second.ilj")));
     EXPECT_EQ(form.windowTitle(), "Вериграф технолога - second.ilj");
 

@@ -5,6 +5,8 @@
 #include "tools/transform/FilePreviews.h"
 #include "tools/transform/PreviewPane.h"
 
+#include <QRegularExpression>
+
 #include <exception>
 #include <memory>
 #include <new>
@@ -15,6 +17,19 @@ namespace {
 
 // The longest name the dialogs start with.
 constexpr qsizetype MaxInitialName = 260;
+
+// The one extension a name filter stands for ("Эскизы (*.ilj *.ILJ)" gives "ilj"); empty
+// for a filter of several kinds.
+QString soleExtension(const QString& nameFilter) {
+    QString found;
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    for (const QRegularExpressionMatch& match : pattern.globalMatch(nameFilter)) {
+        const QString extension = match.captured(1).toLower();
+        if (!found.isEmpty() && found != extension) return {};
+        found = extension;
+    }
+    return found;
+}
 
 } // namespace
 
@@ -40,6 +55,15 @@ bool TTechFilesDialog::Run(QWidget* owner, const TDialogKind& kind) {
     }
     if (!InitialDir.isEmpty()) window.setDirectory(InitialDir);
     window.setDefaultSuffix(DefaultExt);
+    // As the platform's dialog does it: a typed name without an extension takes that of
+    // the file type the user chose.
+    if (!DefaultExt.isEmpty()) {
+        QObject::connect(&window, &QFileDialog::filterSelected, &window,
+                         [this, &window](const QString& filter) {
+                             const QString extension = soleExtension(filter);
+                             window.setDefaultSuffix(extension.isEmpty() ? DefaultExt : extension);
+                         });
+    }
     if (kind.StartWithFileName && !FileName.isEmpty()) window.selectFile(FileName.left(MaxInitialName));
 
     // The dialog is closed down however Run is left.
