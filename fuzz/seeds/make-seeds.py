@@ -40,3 +40,12 @@ for w, h in [(1, 1), (3, 2), (9, 5)]:
 out('titleblock-map-fuzz', 'form.map', b''.join(struct.pack('<HHH', k, x, y) for k, x, y in
                                                 [(2, 100, 1000), (3, 40, 900), (1, 0, 0), (2, 500, 1050)]) + b'\x02')
 out('exchange-text-fuzz', 'obmen.txt', 'Иванов\r\nВал\r\n3.1105-f7\r\n\r\nСт. 45'.encode('cp1251'))
+
+# A block: a triangle with a dashed side and a wide one, and an empty block.
+def block(points, segments):
+    data = b''.join(struct.pack('<ff', x, y) for x, y in points)
+    data += b''.join(struct.pack('<iiBBxx', a, b, style, width) for a, b, style, width in segments)
+    return struct.pack('<IIIii', 0x13B13B13, 20 + len(data), 12, len(points), len(segments)) + data
+
+out('block-fuzz', 'triangle.blk', block([(0, 0), (40.5, -12), (-8, 30)], [(0, 1, 0, 1), (1, 2, 1, 1), (2, 0, 0, 3)]))
+out('block-fuzz', 'empty.ins', block([], []))
