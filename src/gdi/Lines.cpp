@@ -30,10 +30,7 @@ void DeviceContext::penLines(const Point* points, int count, bool closed) {
         drawWideLines(*this, points, count, closed);
         return;
     }
-    CosmeticLinePainter painter(*this);
-    for (int i = 0; i + 1 < count; ++i)
-        painter.draw(points[i], points[i + 1]);
-    if (closed) painter.draw(points[count - 1], points[0]);
+    CosmeticLinePainter(*this).drawChain(points, count, closed);
 }
 
 void DeviceContext::rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
