@@ -3,6 +3,7 @@
 
 #include "gdi/DeviceContext.h"
 #include "gdi/EllipseGeometry.h"
+#include "gdi/PolygonScanner.h"
 
 #include <vector>
 
@@ -30,20 +31,24 @@ class WidePenOutline {
                         int rop2) const;
 
   private:
+    // The offsets from a slanted segment's ends to the corners of its band.
+    struct BandCorners {
+        Point direction; // of the segment
+        Point narrow;
+        Point wide;
+    };
+    BandCorners bandCorners(int32_t dx, int32_t dy) const;
     void addSegment(Point a, Point b);
     void addRect(int32_t left, int32_t top, int32_t right, int32_t bottom);
     void addPolygon(const Point* points, int count);
     void addDisc(Point centre);
     void normalize();
 
-    struct Crossing {
-        int32_t y;
-        int32_t x;
-    };
-
     int32_t m_width;
-    std::vector<Crossing> m_crossings; // scratch of addPolygon
-    std::vector<RowSpan> m_disc;       // the round end, centred on (0, 0)
+    BandCorners m_corners;        // of the last slanted segment: curves repeat a few directions
+    PolygonScanner m_scanner;     // scratch of addPolygon
+    std::vector<Span> m_rowSpans; // scratch of addPolygon
+    std::vector<RowSpan> m_disc;  // the round end, centred on (0, 0)
     std::vector<RowSpan> m_spans;
     int32_t m_firstRow = 0;
     std::vector<uint32_t> m_rowStart; // index of each row's first span, one past the last row
