@@ -142,6 +142,12 @@ TEST(WidePen, PaintsEveryPixelOfAFigureOnce) {
         const Point pts[] = {{3, 3}, {40, 50}, {45, 10}, {3, 40}, {3, 40}, {50, 20}};
         drawWideLines(dc, pts, 6, true);
     };
+    auto star = [](DeviceContext& dc) {
+        const Point pts[] = {{28, 2}, {40, 55}, {4, 20}, {52, 20}, {14, 55}};
+        dc.setPolyFillMode(WINDING);
+        dc.polygon(pts, 5);
+    };
+    auto rectangle = [](DeviceContext& dc) { dc.rectangle(5, 8, 50, 40); };
     for (int32_t width = 2; width <= 8; ++width) {
         auto black = [&](int rop, auto draw) {
             const DeviceContext dc = drawn(56, 60, [&](DeviceContext& dc) {
@@ -155,6 +161,8 @@ TEST(WidePen, PaintsEveryPixelOfAFigureOnce) {
         EXPECT_EQ(black(R2_NOT, ellipse), black(R2_COPYPEN, ellipse)) << "ellipse, width " << width;
         EXPECT_EQ(black(R2_NOT, arc), black(R2_COPYPEN, arc)) << "arc, width " << width;
         EXPECT_EQ(black(R2_NOT, zigzag), black(R2_COPYPEN, zigzag)) << "lines, width " << width;
+        EXPECT_EQ(black(R2_NOT, star), black(R2_COPYPEN, star)) << "polygon, width " << width;
+        EXPECT_EQ(black(R2_NOT, rectangle), black(R2_COPYPEN, rectangle)) << "rectangle, width " << width;
     }
 }
 
