@@ -1,34 +1,12 @@
 #include "gdi/DeviceContext.h"
 #include "gdi/EllipseGeometry.h"
 #include "gdi/LineRaster.h"
+#include "gdi/PenGeometry.h"
 #include "gdi/WidePen.h"
-
-#include <optional>
 
 namespace gdi {
 
 namespace {
-
-// The width the pen draws with: a null pen draws nothing, width 0 means one pixel.
-int32_t drawingWidth(const Pen& pen) {
-    if (pen.isNull()) return 0;
-    return std::max(pen.log().width, 1);
-}
-
-// The box a curve's pen follows: ordered corners, pulled in by the pen for an inside-frame
-// pen so that its whole width stays inside the box. Nothing for an empty box.
-std::optional<Rect> penBox(int32_t left, int32_t top, int32_t right, int32_t bottom, const Pen& pen) {
-    Rect box = Rect{left, top, right, bottom}.normalized();
-    if (box.width() == 0 || box.height() == 0) return std::nullopt;
-    if (pen.style() == PS_INSIDEFRAME) {
-        const int32_t w = drawingWidth(pen);
-        box.left += w / 2;
-        box.top += w / 2;
-        box.right -= (w - 1) / 2;
-        box.bottom -= (w - 1) / 2;
-    }
-    return box;
-}
 
 // Whether painting a pixel twice with the masks leaves it as painting it once.
 bool paintsIdempotently(const RopMasks& m) {
@@ -39,7 +17,7 @@ bool paintsIdempotently(const RopMasks& m) {
 
 void DeviceContext::ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (!m_bitmap) return;
-    const std::optional<Rect> box = penBox(left, top, right, bottom, *m_pen);
+    const std::optional<Rect> box = penBox({left, top, right, bottom}, *m_pen);
     if (!box) return;
     // Too thin for a curve: the outline would be the box itself.
     if (box->width() <= 2 || box->height() <= 2) {
@@ -83,7 +61,7 @@ void DeviceContext::ellipse(int32_t left, int32_t top, int32_t right, int32_t bo
 void DeviceContext::arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t x1, int32_t y1,
                         int32_t x2, int32_t y2) {
     if (!m_bitmap || m_pen->isNull()) return;
-    const std::optional<Rect> box = penBox(left, top, right, bottom, *m_pen);
+    const std::optional<Rect> box = penBox({left, top, right, bottom}, *m_pen);
     if (!box) return;
     const Point centre{box->left + box->width() / 2, box->top + box->height() / 2};
     const std::vector<Point> chain =
