@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -61,6 +62,25 @@ void BM_Polygon200(benchmark::State& state, bool outline) {
 }
 BENCHMARK_CAPTURE(BM_Polygon200, interior, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Polygon200, with_outline, true)->Unit(benchmark::kMillisecond);
+
+// The same polygon with its outline, clipped by another such polygon: a clip region of
+// over a thousand bands, searched for every span and every pixel of the outline.
+void BM_Polygon200UnderPolygonClip(benchmark::State& state) {
+    DeviceContext dc = sketchPage();
+    const std::vector<Point> points = randomPoints(200);
+    std::vector<Point> clipPoints = points;
+    std::reverse(clipPoints.begin(), clipPoints.end());
+    for (Point& p : clipPoints)
+        p = {kPageWidth - 1 - p.x, p.y};
+    const Region clip = Region::fromPolygon(clipPoints.data(), int(clipPoints.size()), WINDING);
+    dc.selectClipRegion(&clip);
+    dc.selectBrush(createSolidBrush(0x0000FF));
+    dc.setPolyFillMode(ALTERNATE);
+    for (auto _ : state)
+        dc.polygon(points.data(), int(points.size()));
+    state.counters["clip_rects"] = double(clip.rects().size());
+}
+BENCHMARK(BM_Polygon200UnderPolygonClip)->Unit(benchmark::kMillisecond);
 
 void BM_HatchSheet(benchmark::State& state) {
     DeviceContext dc = sketchPage();

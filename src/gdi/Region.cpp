@@ -171,16 +171,7 @@ Region Region::combine(const Region& a, const Region& b, RegionOp op) {
 }
 
 bool Region::contains(int32_t x, int32_t y) const {
-    if (m_rects.empty() || !m_bounds.contains(x, y)) return false;
-    // The last band starting at or above y is the only one that can hold row y.
-    auto below = std::upper_bound(m_rects.begin(), m_rects.end(), y,
-                                  [](int32_t row, const Rect& r) { return row < r.top; });
-    if (below == m_rects.begin() || (below - 1)->bottom <= y) return false;
-    const int32_t bandTop = (below - 1)->top;
-    auto first = std::lower_bound(m_rects.begin(), below, bandTop,
-                                  [](const Rect& r, int32_t top) { return r.top < top; });
-    auto hit = std::upper_bound(first, below, x, [](int32_t col, const Rect& r) { return col < r.right; });
-    return hit != below && hit->left <= x;
+    return m_bounds.contains(x, y) && rectAt(m_rects, x, y);
 }
 
 void Region::offset(int32_t dx, int32_t dy) {
@@ -188,6 +179,13 @@ void Region::offset(int32_t dx, int32_t dy) {
         r = {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
     if (!m_rects.empty())
         m_bounds = {m_bounds.left + dx, m_bounds.top + dy, m_bounds.right + dx, m_bounds.bottom + dy};
+}
+
+const Rect* rectAt(const std::vector<Rect>& rects, int32_t x, int32_t y) {
+    const std::span<const Rect> band = bandAt(rects, y);
+    const auto hit = std::upper_bound(band.begin(), band.end(), x,
+                                      [](int32_t col, const Rect& r) { return col < r.right; });
+    return hit != band.end() && hit->left <= x ? &*hit : nullptr;
 }
 
 } // namespace gdi

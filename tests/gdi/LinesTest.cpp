@@ -68,10 +68,14 @@ TEST(CosmeticLines, LeavingTheBitmapDoesNotMoveAnyPixel) {
     }
 }
 
-// The clip region only decides which of the line's pixels land.
+// The clip region only decides which of the line's pixels land, however many bands and
+// rectangles it has.
 TEST(CosmeticLines, TheClipRegionOnlyMasksThePixels) {
     std::mt19937 rng(11);
-    const Region clip = Region::combine(Region(Rect{3, 2, 20, 9}), Region(Rect{8, 12, 30, 25}), RegionOp::Or);
+    const Point star[] = {{16, 0}, {20, 27}, {1, 8}, {31, 9}, {10, 27}, {2, 20}, {30, 3}};
+    const Region clip =
+        Region::combine(Region::fromPolygon(star, 7, ALTERNATE), Region(Rect{8, 12, 30, 25}), RegionOp::Xor);
+    ASSERT_GT(clip.rects().size(), 40u);
     for (int round = 0; round < 100; ++round) {
         const std::vector<Stroke> strokes = randomStrokes(rng, 40);
         DeviceContext free = whiteDC(32, 28);
