@@ -114,6 +114,31 @@ LineSteps lineSteps(Point from, Point to, const Rect& bounds) {
     return s;
 }
 
+uint32_t CosmeticLinePainter::firstDashPosition(const LineSteps& steps) const {
+    return uint32_t((m_dashPosition + uint64_t(steps.first)) % m_dash->length());
+}
+
+// A gap left alone is painted with masks that keep the pixel: no branch to mispredict at
+// every turn of the pattern.
+inline const RopMasks& CosmeticLinePainter::nextDashStep(uint32_t& position) const {
+    const RopMasks& masks = m_dashMasks[m_dash->isOn(position)];
+    if (++position == m_dash->length()) position = 0;
+    return masks;
+}
+
+inline void CosmeticLinePainter::plot(int32_t x, int32_t y, const RopMasks& masks) {
+    if (!m_bounds.contains(x, y)) return;
+    if (!m_direct) {
+        m_dc.paintPixel(x, y, masks);
+    } else if (m_bitmap->isIndexed()) {
+        uint8_t& p = m_bitmap->indexRow(y)[x];
+        p = uint8_t(masks.apply(p));
+    } else {
+        uint32_t& p = m_bitmap->rgbRow(y)[x];
+        p = masks.apply(p);
+    }
+}
+
 CosmeticLinePainter::CosmeticLinePainter(DeviceContext& dc) : m_dc(dc), m_bitmap(dc.bitmap().get()) {
     const Pen& pen = *dc.pen();
     m_on = dc.penMasks(pen.color());

@@ -105,29 +105,10 @@ class CosmeticLinePainter {
     void drawClipped(const LineSteps& steps);
     void drawStep(int32_t x, int32_t y);
     // Where the dash pattern stands at the first step of a line inside the bounds.
-    uint32_t firstDashPosition(const LineSteps& steps) const {
-        return uint32_t((m_dashPosition + uint64_t(steps.first)) % m_dash->length());
-    }
-    // The masks of the dash pattern's step at position, and on to the next step. A gap
-    // left alone is painted with masks that keep the pixel: no branch to mispredict at
-    // every turn of the pattern.
-    const RopMasks& nextDashStep(uint32_t& position) const {
-        const RopMasks& masks = m_dashMasks[m_dash->isOn(position)];
-        if (++position == m_dash->length()) position = 0;
-        return masks;
-    }
-    void plot(int32_t x, int32_t y, const RopMasks& masks) {
-        if (!m_bounds.contains(x, y)) return;
-        if (!m_direct) {
-            m_dc.paintPixel(x, y, masks);
-        } else if (m_bitmap->isIndexed()) {
-            uint8_t& p = m_bitmap->indexRow(y)[x];
-            p = uint8_t(masks.apply(p));
-        } else {
-            uint32_t& p = m_bitmap->rgbRow(y)[x];
-            p = masks.apply(p);
-        }
-    }
+    uint32_t firstDashPosition(const LineSteps& steps) const;
+    // The masks of the dash pattern's step at position, and on to the next step.
+    const RopMasks& nextDashStep(uint32_t& position) const;
+    void plot(int32_t x, int32_t y, const RopMasks& masks);
 
     DeviceContext& m_dc;
     Bitmap* m_bitmap = nullptr;
