@@ -52,7 +52,7 @@ void DeviceContext::ellipse(int32_t left, int32_t top, int32_t right, int32_t bo
     }
     // A wide pen and the interior share no pixel, so that each is painted once.
     const std::vector<Point> outline = ellipseOutline(*box);
-    const WidePenOutline pen(width, outline.data(), int(outline.size()), true);
+    const WidePenOutline pen(width, outline.data(), int(outline.size()), true, m_bitmap->bounds());
     for (const RowSpan& r : inside)
         pen.brushUncovered(*this, r.y, r.left, r.right, *m_brush, m_rop2);
     pen.paint(*this, penMasks(m_pen->color()));

@@ -1,6 +1,7 @@
 #include "gdi/PolygonScanner.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace gdi {
 
@@ -48,6 +49,15 @@ void PolygonScanner::Edge::step() {
         remainder -= dy;
         ++quotient;
     }
+}
+
+uint64_t PolygonScanner::edgeRows(const Point* points, int count) {
+    uint64_t rows = 0;
+    for (int i = 0; i < count; ++i) {
+        const Point& from = points[i == 0 ? count - 1 : i - 1];
+        rows += uint64_t(std::abs(int64_t(points[i].y) - from.y));
+    }
+    return rows;
 }
 
 PolygonScanner::PolygonScanner(const Point* points, int count, int fillMode) {

@@ -31,6 +31,10 @@ class PolygonScanner {
     // small polygons of a wide pen's outline.
     void reset(const Point* points, int count, int fillMode);
 
+    // The rows the polygon's edges cross, all of them together: what the platform sizes
+    // its regions of polygons by, and so where it gives up on them.
+    static uint64_t edgeRows(const Point* points, int count);
+
     // Rows [top(), bottom()) may hold spans; an empty range when no edge crosses a row.
     int32_t top() const { return m_top; }
     int32_t bottom() const { return m_bottom; }

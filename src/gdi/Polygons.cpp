@@ -13,7 +13,8 @@ void DeviceContext::polygon(const Point* points, int count) {
     // raster operations that read the destination see it unpainted. A cosmetic outline
     // is drawn over the filled inside.
     std::optional<WidePenOutline> wideOutline;
-    if (hasPen && m_pen->isWide()) wideOutline.emplace(m_pen->log().width, points, count, true);
+    if (hasPen && m_pen->isWide())
+        wideOutline.emplace(m_pen->log().width, points, count, true, m_bitmap->bounds());
     // Only rows of the bitmap are scanned: a polygon far larger than the bitmap costs no
     // more than the bitmap.
     if (m_brush && !m_brush->isNull()) {

@@ -125,12 +125,7 @@ Region Region::fromPolygon(const Point* points, int count, int fillMode) {
     // A polygon whose edges together cross more rows than a 32-bit count holds cannot be
     // made into a region by the reference either; it stays empty rather than exhausting
     // memory.
-    uint64_t rows = 0;
-    for (int i = 0; i < count; ++i) {
-        const Point& from = points[i == 0 ? count - 1 : i - 1];
-        rows += uint64_t(std::abs(int64_t(points[i].y) - from.y));
-    }
-    if (rows > UINT32_MAX) return {};
+    if (PolygonScanner::edgeRows(points, count) > UINT32_MAX) return {};
 
     PolygonScanner scanner(points, count, fillMode);
     RegionBuilder builder;

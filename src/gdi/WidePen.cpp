@@ -21,8 +21,9 @@ int32_t widthTimes(int32_t width, int32_t length) {
 
 } // namespace
 
-WidePenOutline::WidePenOutline(int32_t penWidth, const Point* points, int count, bool closed)
-    : m_width(std::max(penWidth, 1)) {
+WidePenOutline::WidePenOutline(int32_t penWidth, const Point* points, int count, bool closed,
+                               const Rect& window)
+    : m_width(std::max(penWidth, 1)), m_top(window.top), m_bottom(window.bottom) {
     if (count < 2) return;
     // Repeated points at either end add nothing but would leave a needless disc.
     while (count > 2 && points[0] == points[1]) {
@@ -80,6 +81,9 @@ void WidePenOutline::addSegment(Point a, Point b) {
         {b.x + wide.x, b.y - wide.y},
         {b.x - narrow.x, b.y + narrow.y},
     };
+    // The platform makes no region of a band whose edges cross 2^28 rows or more, and
+    // draws no band then.
+    if (PolygonScanner::edgeRows(band, 4) >= (uint64_t(1) << 28)) return;
     addPolygon(band, 4);
 }
 
@@ -105,7 +109,7 @@ WidePenOutline::BandCorners WidePenOutline::bandCorners(int32_t dx, int32_t dy) 
 
 void WidePenOutline::addRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (left >= right) return;
-    for (int32_t y = top; y < bottom; ++y)
+    for (int32_t y = std::max(top, m_top); y < std::min(bottom, m_bottom); ++y)
         m_spans.push_back({y, left, right});
 }
 
@@ -114,7 +118,7 @@ void WidePenOutline::addRect(int32_t left, int32_t top, int32_t right, int32_t b
 void WidePenOutline::addPolygon(const Point* pts, int count) {
     PolygonScanner& scanner = m_scanner;
     scanner.reset(pts, count, ALTERNATE);
-    for (int32_t y = scanner.top(); y < scanner.bottom(); ++y) {
+    for (int32_t y = std::max(scanner.top(), m_top); y < std::min(scanner.bottom(), m_bottom); ++y) {
         scanner.row(y, m_rowSpans);
         for (const Span& s : m_rowSpans)
             m_spans.push_back({y, s.left, s.right});
@@ -122,8 +126,11 @@ void WidePenOutline::addPolygon(const Point* pts, int count) {
 }
 
 void WidePenOutline::addDisc(Point c) {
-    for (const RowSpan& r : m_disc)
-        if (r.left < r.right) m_spans.push_back({c.y + r.y, c.x + r.left, c.x + r.right});
+    for (const RowSpan& r : m_disc) {
+        const int64_t y = int64_t(c.y) + r.y;
+        if (r.left < r.right && y >= m_top && y < m_bottom)
+            m_spans.push_back({int32_t(y), c.x + r.left, c.x + r.right});
+    }
 }
 
 // Sorts the pieces row by row and merges what overlaps or touches. The pieces come
@@ -189,7 +196,7 @@ void WidePenOutline::brushUncovered(DeviceContext& dc, int32_t y, int32_t x1, in
 void drawWideLines(DeviceContext& dc, const Point* points, int count, bool closed) {
     const PenPtr& pen = dc.pen();
     if (!pen || pen->isNull() || !dc.bitmap()) return;
-    const WidePenOutline outline(pen->log().width, points, count, closed);
+    const WidePenOutline outline(pen->log().width, points, count, closed, dc.bitmap()->bounds());
     outline.paint(dc, dc.penMasks(pen->color()));
 }
 

@@ -19,7 +19,9 @@ void drawWideLines(DeviceContext& dc, const Point* points, int count, bool close
 // pieces overlap, and a figure's interior can be filled around it.
 class WidePenOutline {
   public:
-    WidePenOutline(int32_t penWidth, const Point* points, int count, bool closed);
+    // Only the rows of the window are kept (the bitmap's, as a rule): a line from far
+    // outside costs no more than its part inside.
+    WidePenOutline(int32_t penWidth, const Point* points, int count, bool closed, const Rect& window);
 
     bool isEmpty() const { return m_spans.empty(); }
     // Disjoint spans sorted by row, then by left edge.
@@ -45,6 +47,8 @@ class WidePenOutline {
     void normalize();
 
     int32_t m_width;
+    int32_t m_top;                // first row kept
+    int32_t m_bottom;             // first row below those kept
     BandCorners m_corners;        // of the last slanted segment: curves repeat a few directions
     PolygonScanner m_scanner;     // scratch of addPolygon
     std::vector<Span> m_rowSpans; // scratch of addPolygon
