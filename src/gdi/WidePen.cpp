@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace gdi {
 
@@ -72,24 +73,38 @@ void WidePenOutline::addSegment(Point a, Point b) {
         addRect(a.x - half, std::min(a.y, b.y), a.x - half + m_width, std::max(a.y, b.y));
         return;
     }
-    if (m_corners.direction != Point{dx, dy}) m_corners = bandCorners(dx, dy);
-    const Point narrow = m_corners.narrow;
-    const Point wide = m_corners.wide;
-    const Point band[4] = {
-        {a.x - narrow.x, a.y + narrow.y},
-        {a.x + wide.x, a.y - wide.y},
-        {b.x + wide.x, b.y - wide.y},
-        {b.x - narrow.x, b.y + narrow.y},
-    };
+    if (std::abs(dx) == 1 && std::abs(dy) == 1) {
+        for (const RowSpan& r : diagonalStep(dx, dy))
+            addSpan(int64_t(a.y) + r.y, a.x + r.left, a.x + r.right);
+        return;
+    }
+    const std::array<Point, 4> band = bandCorners(a, b);
     // The platform makes no region of a band whose edges cross 2^28 rows or more, and
     // draws no band then.
-    if (PolygonScanner::edgeRows(band, 4) >= (uint64_t(1) << 28)) return;
-    addPolygon(band, 4);
+    if (PolygonScanner::edgeRows(band.data(), 4) >= (uint64_t(1) << 28)) return;
+    addPolygon(band.data(), 4);
+}
+
+// Curves are chains of steps to neighbouring pixels: the band of each diagonal step is
+// scanned once, with the step starting at (0, 0), and then moved where it is needed.
+const std::vector<RowSpan>& WidePenOutline::diagonalStep(int32_t dx, int32_t dy) {
+    std::vector<RowSpan>& rows = m_diagonalSteps[(dx > 0 ? 2 : 0) + (dy > 0 ? 1 : 0)];
+    if (!rows.empty()) return rows;
+    const std::array<Point, 4> band = bandCorners({0, 0}, {dx, dy});
+    m_scanner.reset(band.data(), 4, ALTERNATE);
+    for (int32_t y = m_scanner.top(); y < m_scanner.bottom(); ++y) {
+        m_scanner.row(y, m_rowSpans);
+        for (const Span& s : m_rowSpans)
+            rows.push_back({y, s.left, s.right});
+    }
+    return rows;
 }
 
 // A slanted band's corners sit half the width either side of its ends, rounded so that
 // the two sides together keep the full width.
-WidePenOutline::BandCorners WidePenOutline::bandCorners(int32_t dx, int32_t dy) const {
+std::array<Point, 4> WidePenOutline::bandCorners(Point a, Point b) const {
+    const int32_t dx = b.x - a.x;
+    const int32_t dy = b.y - a.y;
     const double len = std::hypot(double(dx), double(dy));
     const double widthX = double(widthTimes(m_width, dy)) / len;
     const double widthY = double(widthTimes(m_width, dx)) / len;
@@ -104,7 +119,16 @@ WidePenOutline::BandCorners WidePenOutline::bandCorners(int32_t dx, int32_t dy) 
         wide.x = -wide.x;
         narrow.x = -narrow.x;
     }
-    return {{dx, dy}, narrow, wide};
+    return {{
+        {a.x - narrow.x, a.y + narrow.y},
+        {a.x + wide.x, a.y - wide.y},
+        {b.x + wide.x, b.y - wide.y},
+        {b.x - narrow.x, b.y + narrow.y},
+    }};
+}
+
+void WidePenOutline::addSpan(int64_t y, int32_t left, int32_t right) {
+    if (y >= m_top && y < m_bottom) m_spans.push_back({int32_t(y), left, right});
 }
 
 void WidePenOutline::addRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -116,21 +140,17 @@ void WidePenOutline::addRect(int32_t left, int32_t top, int32_t right, int32_t b
 // The band covers what a filled polygon with its corners covers, so that a wide line
 // and a polygon along it meet without a seam.
 void WidePenOutline::addPolygon(const Point* pts, int count) {
-    PolygonScanner& scanner = m_scanner;
-    scanner.reset(pts, count, ALTERNATE);
-    for (int32_t y = std::max(scanner.top(), m_top); y < std::min(scanner.bottom(), m_bottom); ++y) {
-        scanner.row(y, m_rowSpans);
+    m_scanner.reset(pts, count, ALTERNATE);
+    for (int32_t y = std::max(m_scanner.top(), m_top); y < std::min(m_scanner.bottom(), m_bottom); ++y) {
+        m_scanner.row(y, m_rowSpans);
         for (const Span& s : m_rowSpans)
             m_spans.push_back({y, s.left, s.right});
     }
 }
 
 void WidePenOutline::addDisc(Point c) {
-    for (const RowSpan& r : m_disc) {
-        const int64_t y = int64_t(c.y) + r.y;
-        if (r.left < r.right && y >= m_top && y < m_bottom)
-            m_spans.push_back({int32_t(y), c.x + r.left, c.x + r.right});
-    }
+    for (const RowSpan& r : m_disc)
+        if (r.left < r.right) addSpan(int64_t(c.y) + r.y, c.x + r.left, c.x + r.right);
 }
 
 // Sorts the pieces row by row and merges what overlaps or touches. The pieces come

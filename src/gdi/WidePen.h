@@ -5,6 +5,7 @@
 #include "gdi/EllipseGeometry.h"
 #include "gdi/PolygonScanner.h"
 
+#include <array>
 #include <vector>
 
 namespace gdi {
@@ -33,26 +34,22 @@ class WidePenOutline {
                         int rop2) const;
 
   private:
-    // The offsets from a slanted segment's ends to the corners of its band.
-    struct BandCorners {
-        Point direction; // of the segment
-        Point narrow;
-        Point wide;
-    };
-    BandCorners bandCorners(int32_t dx, int32_t dy) const;
+    std::array<Point, 4> bandCorners(Point a, Point b) const;
+    const std::vector<RowSpan>& diagonalStep(int32_t dx, int32_t dy);
     void addSegment(Point a, Point b);
+    void addSpan(int64_t y, int32_t left, int32_t right);
     void addRect(int32_t left, int32_t top, int32_t right, int32_t bottom);
     void addPolygon(const Point* points, int count);
     void addDisc(Point centre);
     void normalize();
 
     int32_t m_width;
-    int32_t m_top;                // first row kept
-    int32_t m_bottom;             // first row below those kept
-    BandCorners m_corners;        // of the last slanted segment: curves repeat a few directions
-    PolygonScanner m_scanner;     // scratch of addPolygon
-    std::vector<Span> m_rowSpans; // scratch of addPolygon
-    std::vector<RowSpan> m_disc;  // the round end, centred on (0, 0)
+    int32_t m_top;                           // first row kept
+    int32_t m_bottom;                        // first row below those kept
+    std::vector<RowSpan> m_diagonalSteps[4]; // bands of the steps to diagonal neighbours
+    PolygonScanner m_scanner;                // scratch of the band scans
+    std::vector<Span> m_rowSpans;            // scratch of the band scans
+    std::vector<RowSpan> m_disc;             // the round end, centred on (0, 0)
     std::vector<RowSpan> m_spans;
     int32_t m_firstRow = 0;
     std::vector<uint32_t> m_rowStart; // index of each row's first span, one past the last row
