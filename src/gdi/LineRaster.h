@@ -56,30 +56,38 @@ struct LineSteps {
 LineSteps lineSteps(Point from, Point to, const Rect& bounds);
 
 template <class Plot> void LineSteps::forEach(Plot&& plot) const {
+    // The walk is kept in locals: the pixel stores could alias the members and force
+    // them to be read again at every step.
     int32_t px = x;
     int32_t py = y;
     int64_t err = error;
+    const int64_t steps = count;
+    const int64_t flat = errorFlat;
+    const int64_t slant = errorSlant;
+    const int64_t threshold = -bias; // the minor axis steps once err exceeds it
+    const int32_t sx = stepX;
+    const int32_t sy = stepY;
     if (xMajor) {
-        for (int64_t i = 0; i < count; ++i) {
+        for (int64_t i = 0; i < steps; ++i) {
             plot(px, py);
-            if (err + bias > 0) {
-                py += stepY;
-                err += errorSlant;
+            if (err > threshold) {
+                py += sy;
+                err += slant;
             } else {
-                err += errorFlat;
+                err += flat;
             }
-            px += stepX;
+            px += sx;
         }
     } else {
-        for (int64_t i = 0; i < count; ++i) {
+        for (int64_t i = 0; i < steps; ++i) {
             plot(px, py);
-            if (err + bias > 0) {
-                px += stepX;
-                err += errorSlant;
+            if (err > threshold) {
+                px += sx;
+                err += slant;
             } else {
-                err += errorFlat;
+                err += flat;
             }
-            py += stepY;
+            py += sy;
         }
     }
 }

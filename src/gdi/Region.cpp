@@ -176,11 +176,4 @@ void Region::offset(int32_t dx, int32_t dy) {
         m_bounds = {m_bounds.left + dx, m_bounds.top + dy, m_bounds.right + dx, m_bounds.bottom + dy};
 }
 
-const Rect* rectAt(const std::vector<Rect>& rects, int32_t x, int32_t y) {
-    const std::span<const Rect> band = bandAt(rects, y);
-    const auto hit = std::upper_bound(band.begin(), band.end(), x,
-                                      [](int32_t col, const Rect& r) { return col < r.right; });
-    return hit != band.end() && hit->left <= x ? &*hit : nullptr;
-}
-
 } // namespace gdi

@@ -48,6 +48,11 @@ inline std::span<const Rect> bandAt(const std::vector<Rect>& rects, int32_t y) {
 }
 
 // The rectangle of a banded list that holds the pixel, or nullptr.
-const Rect* rectAt(const std::vector<Rect>& rects, int32_t x, int32_t y);
+inline const Rect* rectAt(const std::vector<Rect>& rects, int32_t x, int32_t y) {
+    const std::span<const Rect> band = bandAt(rects, y);
+    const auto hit = std::upper_bound(band.begin(), band.end(), x,
+                                      [](int32_t col, const Rect& r) { return col < r.right; });
+    return hit != band.end() && hit->left <= x ? &*hit : nullptr;
+}
 
 } // namespace gdi
