@@ -1,7 +1,7 @@
 // Cosmetic lines on an A4 sketch page, beside a plain Bresenham loop drawing the same
 // lines into a byte array: what the clipping, ROP2 and dash handling cost on top of it.
 
-#include "gdi/DeviceContext.h"
+#include "SketchPage.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,14 +12,9 @@ namespace {
 
 using namespace gdi;
 
-constexpr int32_t kWidth = 794;
-constexpr int32_t kHeight = 1123;
-constexpr int kLines = 10000;
+using namespace gdi_bench;
 
-const std::vector<COLORREF> kSketchColors = {
-    0x000000, 0x000080, 0x0000FF, 0x008000, 0x008080, 0x00FF00, 0x00FFFF, 0x800000,
-    0x800080, 0x808000, 0x808080, 0xC0C0C0, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-};
+constexpr int kLines = 10000;
 
 struct Line {
     Point from;
@@ -36,10 +31,10 @@ const std::vector<Line>& randomLines() {
         };
         std::vector<Line> result(kLines);
         for (Line& l : result) {
-            l.from.x = next(kWidth);
-            l.from.y = next(kHeight);
-            l.to.x = next(kWidth);
-            l.to.y = next(kHeight);
+            l.from.x = next(kPageWidth);
+            l.from.y = next(kPageHeight);
+            l.to.x = next(kPageWidth);
+            l.to.y = next(kPageHeight);
         }
         return result;
     }();
@@ -47,13 +42,12 @@ const std::vector<Line>& randomLines() {
 }
 
 void drawLines(benchmark::State& state, int penStyle) {
-    DeviceContext dc;
-    dc.selectBitmap(Bitmap::create(kWidth, kHeight, 4, kSketchColors));
+    DeviceContext dc = sketchPage();
     dc.selectPen(createPen(penStyle, 1, 0x000000));
     const std::vector<Line>& lines = randomLines();
     for (auto _ : state) {
         state.PauseTiming();
-        dc.bitmap()->fill(15);
+        dc.bitmap()->fill(kWhite);
         state.ResumeTiming();
         for (const Line& l : lines) {
             dc.moveTo(l.from.x, l.from.y);
@@ -96,14 +90,14 @@ void peerLine(uint8_t* bits, int32_t stride, Point a, Point b, uint8_t value, bo
 }
 
 void peerLines(benchmark::State& state, bool dashed) {
-    std::vector<uint8_t> bits(size_t(kWidth) * kHeight);
+    std::vector<uint8_t> bits(size_t(kPageWidth) * kPageHeight);
     const std::vector<Line>& lines = randomLines();
     for (auto _ : state) {
         state.PauseTiming();
-        std::fill(bits.begin(), bits.end(), uint8_t(15));
+        std::fill(bits.begin(), bits.end(), uint8_t(kWhite));
         state.ResumeTiming();
         for (const Line& l : lines)
-            peerLine(bits.data(), kWidth, l.from, l.to, 0, dashed);
+            peerLine(bits.data(), kPageWidth, l.from, l.to, 0, dashed);
         benchmark::DoNotOptimize(bits.data());
     }
     state.SetItemsProcessed(state.iterations() * kLines);

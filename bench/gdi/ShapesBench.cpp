@@ -1,7 +1,7 @@
 // Ellipse outlines on an A4 sketch page, set beside a plain midpoint ellipse written
 // straight into a byte array: the least any outline drawing can cost.
 
-#include "gdi/DeviceContext.h"
+#include "SketchPage.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,24 +12,12 @@ namespace {
 
 using namespace gdi;
 
-constexpr int32_t kPageWidth = 794;
-constexpr int32_t kPageHeight = 1123;
+using namespace gdi_bench;
+
 constexpr Rect kBox{40, 60, 740, 1060};
 
-const std::vector<COLORREF> kSketchColors = {
-    0x000000, 0x000080, 0x0000FF, 0x008000, 0x008080, 0x00FF00, 0x00FFFF, 0x800000,
-    0x800080, 0x808000, 0x808080, 0xC0C0C0, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-};
-
-DeviceContext pageDC() {
-    DeviceContext dc;
-    dc.selectBitmap(Bitmap::create(kPageWidth, kPageHeight, 4, kSketchColors));
-    dc.bitmap()->fill(15);
-    return dc;
-}
-
 void BM_EllipseOutline(benchmark::State& state) {
-    DeviceContext dc = pageDC();
+    DeviceContext dc = sketchPage();
     dc.selectPen(createPen(PS_SOLID, 1, 0x000000));
     dc.selectBrush(stockNullBrush());
     for (auto _ : state) {
@@ -78,7 +66,7 @@ void midpointEllipse(uint8_t* bits, int32_t stride, const Rect& box, uint8_t val
 }
 
 void BM_EllipseOutlinePeer(benchmark::State& state) {
-    std::vector<uint8_t> page(size_t(kPageWidth) * kPageHeight, 15);
+    std::vector<uint8_t> page(size_t(kPageWidth) * kPageHeight, kWhite);
     benchmark::DoNotOptimize(page.data());
     for (auto _ : state) {
         midpointEllipse(page.data(), kPageWidth, kBox, 0);
@@ -89,7 +77,7 @@ BENCHMARK(BM_EllipseOutlinePeer);
 
 // Not compared with a peer: the cost of a wide outline and of a filled interior.
 void BM_EllipseWideOutline(benchmark::State& state) {
-    DeviceContext dc = pageDC();
+    DeviceContext dc = sketchPage();
     dc.selectPen(createPen(PS_SOLID, int32_t(state.range(0)), 0x000000));
     dc.selectBrush(stockNullBrush());
     for (auto _ : state) {
@@ -100,7 +88,7 @@ void BM_EllipseWideOutline(benchmark::State& state) {
 BENCHMARK(BM_EllipseWideOutline)->Arg(3)->Arg(8);
 
 void BM_EllipseFilled(benchmark::State& state) {
-    DeviceContext dc = pageDC();
+    DeviceContext dc = sketchPage();
     dc.selectPen(createPen(PS_DOT, 1, 0x000000));
     dc.selectBrush(createSolidBrush(0x00FFFF));
     for (auto _ : state) {

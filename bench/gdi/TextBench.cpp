@@ -2,7 +2,7 @@
 // text output beside a plain FreeType loop that renders every glyph afresh and plots it
 // pixel by pixel.
 
-#include "gdi/DeviceContext.h"
+#include "SketchPage.h"
 #include "gdi/FontMapper.h"
 
 #include <benchmark/benchmark.h>
@@ -18,11 +18,6 @@ using namespace gdi;
 namespace {
 
 const char* const kFontPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-const std::vector<COLORREF> kPalette = {
-    0x000000, 0x000080, 0x0000FF, 0x008000, 0x008080, 0x00FF00, 0x00FFFF, 0x800000,
-    0x800080, 0x808000, 0x808080, 0xC0C0C0, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-};
-
 // 100 characters, Latin, Cyrillic and digits, as sketch captions mix them.
 std::string hundredCharacters() {
     const std::string line = "Operation 010: Фрезеровать паз 12H7 ";
@@ -56,14 +51,11 @@ std::u32string decode(const std::string& s) {
 }
 
 struct Sketch {
-    Sketch() : bitmap(Bitmap::create(794, 1123, 4, kPalette)) {
-        bitmap->fill(15);
-        dc.selectBitmap(bitmap);
+    Sketch() : dc(gdi_bench::sketchPage()) {
         dc.setBkMode(TRANSPARENT);
         dc.setTextAlign(TA_LEFT | TA_BASELINE);
         dc.setTextColor(0x000000);
     }
-    BitmapPtr bitmap;
     DeviceContext dc;
 };
 

@@ -11,12 +11,11 @@ namespace gdi {
 namespace {
 
 // Calls fn(a, b) for each part [a, b) of pixels [x1, x2) of row y inside the clip
-// rectangles (banded, so the walk stops at the first band below the row).
+// rectangles.
 template <typename Fn>
 void forEachClipRun(const std::vector<Rect>& clip, int32_t y, int32_t x1, int32_t x2, Fn fn) {
-    for (const Rect& c : clip) {
-        if (y < c.top) break;
-        if (y >= c.bottom) continue;
+    for (const Rect& c : bandAt(clip, y)) {
+        if (c.left >= x2) break;
         const int32_t a = std::max(x1, c.left);
         const int32_t b = std::min(x2, c.right);
         if (a < b) fn(a, b);
@@ -132,9 +131,8 @@ RopMasks DeviceContext::penMasks(COLORREF color) const {
 void DeviceContext::paintSpan(int32_t y, int32_t x1, int32_t x2, const RopMasks& masks) {
     if (x1 >= x2 || !m_bitmap) return;
     Bitmap& bm = *m_bitmap;
-    for (const Rect& c : clipRects()) {
-        if (y < c.top) break; // banded: nothing further down can hold row y
-        if (y >= c.bottom) continue;
+    for (const Rect& c : bandAt(clipRects(), y)) {
+        if (c.left >= x2) break;
         const int32_t a = std::max(x1, c.left);
         const int32_t b = std::min(x2, c.right);
         if (a >= b) continue;
@@ -158,13 +156,7 @@ void DeviceContext::paintSpan(int32_t y, int32_t x1, int32_t x2, const RopMasks&
 
 void DeviceContext::paintPixel(int32_t x, int32_t y, const RopMasks& masks) {
     if (!m_bitmap) return;
-    for (const Rect& c : clipRects()) {
-        if (y < c.top) return;
-        if (c.contains(x, y)) {
-            m_bitmap->setPixel(x, y, masks.apply(m_bitmap->pixel(x, y)));
-            return;
-        }
-    }
+    if (rectAt(clipRects(), x, y)) m_bitmap->setPixel(x, y, masks.apply(m_bitmap->pixel(x, y)));
 }
 
 void DeviceContext::brushSpan(int32_t y, int32_t x1, int32_t x2, const Brush& brush, int rop2) {

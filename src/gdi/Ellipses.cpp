@@ -1,76 +1,23 @@
-#include "gdi/CosmeticChain.h"
 #include "gdi/DeviceContext.h"
 #include "gdi/EllipseGeometry.h"
+#include "gdi/LineRaster.h"
+#include "gdi/PenGeometry.h"
 #include "gdi/WidePen.h"
-
-#include <optional>
 
 namespace gdi {
 
 namespace {
-
-// The width the pen draws with: a null pen draws nothing, width 0 means one pixel.
-int32_t drawingWidth(const Pen& pen) {
-    if (pen.isNull()) return 0;
-    return std::max(pen.log().width, 1);
-}
-
-// The box a curve's pen follows: ordered corners, pulled in by the pen for an inside-frame
-// pen so that its whole width stays inside the box. Nothing for an empty box.
-std::optional<Rect> penBox(int32_t left, int32_t top, int32_t right, int32_t bottom, const Pen& pen) {
-    Rect box = Rect{left, top, right, bottom}.normalized();
-    if (box.width() == 0 || box.height() == 0) return std::nullopt;
-    if (pen.style() == PS_INSIDEFRAME) {
-        const int32_t w = drawingWidth(pen);
-        box.left += w / 2;
-        box.top += w / 2;
-        box.right -= (w - 1) / 2;
-        box.bottom -= (w - 1) / 2;
-    }
-    return box;
-}
 
 // Whether painting a pixel twice with the masks leaves it as painting it once.
 bool paintsIdempotently(const RopMasks& m) {
     return (m.andMask & m.xorMask) == 0;
 }
 
-// A solid outline painted with an idempotent operation is just the set of its points:
-// the upper right quarter and its three mirror images, painted straight from the
-// quarter without building the chain. This is the common case, and a large ellipse
-// costs little more than writing its pixels.
-void plotMirroredQuarter(DeviceContext& dc, const Rect& box, const RopMasks& m) {
-    const std::vector<Point> quarter = ellipseQuarter(box);
-    const int32_t mirrorX = box.left + box.right - 1;
-    const int32_t mirrorY = box.top + box.bottom - 1;
-    Bitmap& bm = *dc.bitmap();
-    const std::vector<Rect>& clip = dc.clipRects();
-    const bool direct = bm.isIndexed() && clip.size() == 1 && clip.front().intersected(box) == box;
-    if (!direct) {
-        for (const Point& p : quarter) {
-            dc.paintPixel(p.x, p.y, m);
-            dc.paintPixel(mirrorX - p.x, p.y, m);
-            dc.paintPixel(p.x, mirrorY - p.y, m);
-            dc.paintPixel(mirrorX - p.x, mirrorY - p.y, m);
-        }
-        return;
-    }
-    auto plot = [&m](uint8_t* row, int32_t x) { row[x] = uint8_t((row[x] & m.andMask) ^ m.xorMask); };
-    for (const Point& p : quarter) {
-        uint8_t* upper = bm.indexRow(p.y);
-        uint8_t* lower = bm.indexRow(mirrorY - p.y);
-        plot(upper, p.x);
-        plot(upper, mirrorX - p.x);
-        plot(lower, p.x);
-        plot(lower, mirrorX - p.x);
-    }
-}
-
 } // namespace
 
 void DeviceContext::ellipse(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (!m_bitmap) return;
-    const std::optional<Rect> box = penBox(left, top, right, bottom, *m_pen);
+    const std::optional<Rect> box = penBox({left, top, right, bottom}, *m_pen);
     if (!box) return;
     // Too thin for a curve: the outline would be the box itself.
     if (box->width() <= 2 || box->height() <= 2) {
@@ -93,16 +40,19 @@ void DeviceContext::ellipse(int32_t left, int32_t top, int32_t right, int32_t bo
         const RopMasks ink = penMasks(m_pen->color());
         const int style = m_pen->style();
         if ((style == PS_SOLID || style == PS_INSIDEFRAME) && paintsIdempotently(ink)) {
-            plotMirroredQuarter(*this, *box, ink);
+            // Painted this way, a solid outline is just the set of its points: the upper
+            // right quarter and its three mirror images, without building the chain. This
+            // is the common case, and a large ellipse costs little more than its pixels.
+            CosmeticLinePainter(*this).plotMirrored(ellipseQuarter(*box), *box);
         } else {
             const std::vector<Point> outline = ellipseOutline(*box);
-            strokeCosmeticChain(*this, outline.data(), int(outline.size()), true);
+            penLines(outline.data(), int(outline.size()), true);
         }
         return;
     }
     // A wide pen and the interior share no pixel, so that each is painted once.
     const std::vector<Point> outline = ellipseOutline(*box);
-    const WidePenOutline pen(width, outline.data(), int(outline.size()), true);
+    const WidePenOutline pen(width, outline.data(), int(outline.size()), true, m_bitmap->bounds());
     for (const RowSpan& r : inside)
         pen.brushUncovered(*this, r.y, r.left, r.right, *m_brush, m_rop2);
     pen.paint(*this, penMasks(m_pen->color()));
@@ -111,19 +61,12 @@ void DeviceContext::ellipse(int32_t left, int32_t top, int32_t right, int32_t bo
 void DeviceContext::arc(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t x1, int32_t y1,
                         int32_t x2, int32_t y2) {
     if (!m_bitmap || m_pen->isNull()) return;
-    const std::optional<Rect> box = penBox(left, top, right, bottom, *m_pen);
+    const std::optional<Rect> box = penBox({left, top, right, bottom}, *m_pen);
     if (!box) return;
     const Point centre{box->left + box->width() / 2, box->top + box->height() / 2};
     const std::vector<Point> chain =
         arcOutline(*box, {x1 - centre.x, y1 - centre.y}, {x2 - centre.x, y2 - centre.y});
-    const int count = int(chain.size());
-    if (count < 2) return;
-
-    const int32_t width = drawingWidth(*m_pen);
-    if (width <= 1)
-        strokeCosmeticChain(*this, chain.data(), count, false);
-    else
-        WidePenOutline(width, chain.data(), count, false).paint(*this, penMasks(m_pen->color()));
+    penLines(chain.data(), int(chain.size()), false);
 }
 
 } // namespace gdi

@@ -40,33 +40,6 @@ class VisitedMask {
     std::vector<uint64_t> m_bits;
 };
 
-// The runs of the clip rectangles on every row of the bitmap, found once per fill instead
-// of per pixel.
-class RowClip {
-  public:
-    RowClip(const std::vector<Rect>& clip, int32_t height) : m_clip(clip), m_rows(size_t(height), {0, 0}) {
-        for (size_t i = 0; i < clip.size();) {
-            size_t end = i + 1;
-            while (end < clip.size() && clip[end].top == clip[i].top)
-                ++end;
-            for (int32_t y = std::max(clip[i].top, 0); y < std::min(clip[i].bottom, height); ++y)
-                m_rows[size_t(y)] = {uint32_t(i), uint32_t(end)};
-            i = end;
-        }
-    }
-    const Rect* begin(int32_t y) const { return m_clip.data() + m_rows[size_t(y)].first; }
-    const Rect* end(int32_t y) const { return m_clip.data() + m_rows[size_t(y)].second; }
-    const Rect* find(int32_t x, int32_t y) const {
-        const Rect* r =
-            std::upper_bound(begin(y), end(y), x, [](int32_t col, const Rect& c) { return col < c.right; });
-        return r != end(y) && r->left <= x ? r : nullptr;
-    }
-
-  private:
-    const std::vector<Rect>& m_clip;
-    std::vector<std::pair<uint32_t, uint32_t>> m_rows;
-};
-
 // Pixel runs: the first x from a start, forwards or backwards, where (pixel == value) is no
 // longer `equal`. Byte pixels are tested eight at a time, which is what keeps a flood of a
 // large blank area close to the cost of painting it.
@@ -106,12 +79,12 @@ int32_t skipBackward(const Pixel* row, int32_t x, int32_t begin, Pixel value, bo
 // Searches the area from a seed; Pixel is the stored pixel type of the bitmap's rows.
 template <typename Pixel> class FloodSearch {
   public:
-    FloodSearch(Pixel* const* rows, int32_t width, int32_t height, const RowClip& clip, Pixel value,
+    FloodSearch(Pixel* const* rows, int32_t width, int32_t height, const std::vector<Rect>& clip, Pixel value,
                 bool surface)
         : m_rows(rows), m_height(height), m_clip(clip), m_visited(width, height), m_value(value),
           m_surface(surface) {}
 
-    bool inside(int32_t x, int32_t y) const { return m_clip.find(x, y) && matches(m_rows[y][x]); }
+    bool inside(int32_t x, int32_t y) const { return rectAt(m_clip, x, y) && matches(m_rows[y][x]); }
 
     std::vector<RowRun> run(int32_t x, int32_t y) {
         std::vector<RowRun> runs;
@@ -120,7 +93,7 @@ template <typename Pixel> class FloodSearch {
             const auto [sx, sy] = m_seeds.back();
             m_seeds.pop_back();
             if (m_visited.test(sx, sy)) continue;
-            const Rect* span = m_clip.find(sx, sy);
+            const Rect* span = rectAt(m_clip, sx, sy);
             const Pixel* row = m_rows[sy];
             const int32_t left = skipBackward(row, sx, span->left, m_value, m_surface);
             const int32_t right = skipForward(row, sx + 1, span->right, m_value, m_surface);
@@ -138,9 +111,9 @@ template <typename Pixel> class FloodSearch {
     // Seeds every run of the area on row y that touches [left, right) and is not yet taken.
     void seedRow(int32_t y, int32_t left, int32_t right) {
         const Pixel* row = m_rows[y];
-        for (const Rect* c = m_clip.begin(y); c != m_clip.end(y); ++c) {
-            int32_t x = std::max(left, c->left);
-            const int32_t end = std::min(right, c->right);
+        for (const Rect& c : bandAt(m_clip, y)) {
+            int32_t x = std::max(left, c.left);
+            const int32_t end = std::min(right, c.right);
             while ((x = skipForward(row, x, end, m_value, !m_surface)) < end) {
                 // A run is taken as a whole or not at all, so its first pixel tells.
                 if (!m_visited.test(x, y)) m_seeds.push_back({x, y});
@@ -151,7 +124,7 @@ template <typename Pixel> class FloodSearch {
 
     Pixel* const* m_rows;
     int32_t m_height;
-    const RowClip& m_clip;
+    const std::vector<Rect>& m_clip; // banded
     VisitedMask m_visited;
     Pixel m_value;
     bool m_surface;
@@ -159,8 +132,8 @@ template <typename Pixel> class FloodSearch {
 };
 
 template <typename Pixel>
-std::vector<RowRun> findArea(std::vector<Pixel*> rows, int32_t width, const RowClip& clip, int32_t x,
-                             int32_t y, Pixel value, bool surface) {
+std::vector<RowRun> findArea(std::vector<Pixel*> rows, int32_t width, const std::vector<Rect>& clip,
+                             int32_t x, int32_t y, Pixel value, bool surface) {
     FloodSearch<Pixel> search(rows.data(), width, int32_t(rows.size()), clip, value, surface);
     if (!search.inside(x, y)) return {};
     return search.run(x, y);
@@ -171,7 +144,7 @@ std::vector<RowRun> findArea(std::vector<Pixel*> rows, int32_t width, const RowC
 bool DeviceContext::floodFill(int32_t x, int32_t y, COLORREF color, int type) {
     if (!m_bitmap || !m_bitmap->bounds().contains(x, y)) return false;
     Bitmap& bm = *m_bitmap;
-    const RowClip clip(clipRects(), bm.height());
+    const std::vector<Rect>& clip = clipRects();
     const uint32_t value = colorToPixel(color);
     const bool surface = type == FLOODFILLSURFACE;
     std::vector<RowRun> runs;

@@ -69,7 +69,7 @@ LineSteps lineSteps(Point from, Point to, const Rect& bounds) {
     s.stepX = dx < 0 ? -1 : 1;
     s.stepY = dy < 0 ? -1 : 1;
     // On a tie the minor axis steps late when it runs forwards and early when it runs
-    // backwards, so a line and its reverse cover different pixels.
+    // backwards, so that a line and its reverse cover the same pixels.
     s.bias = s.xMajor ? (dy < 0) : (dx < 0);
 
     const int64_t a0 = s.xMajor ? from.x : from.y;
@@ -114,13 +114,39 @@ LineSteps lineSteps(Point from, Point to, const Rect& bounds) {
     return s;
 }
 
+uint32_t CosmeticLinePainter::firstDashPosition(const LineSteps& steps) const {
+    return uint32_t((m_dashPosition + uint64_t(steps.first)) % m_dash->length());
+}
+
+// A gap left alone is painted with masks that keep the pixel: no branch to mispredict at
+// every turn of the pattern.
+inline const RopMasks& CosmeticLinePainter::nextDashStep(uint32_t& position) const {
+    const RopMasks& masks = m_dashMasks[m_dash->isOn(position)];
+    if (++position == m_dash->length()) position = 0;
+    return masks;
+}
+
+inline void CosmeticLinePainter::plot(int32_t x, int32_t y, const RopMasks& masks) {
+    if (!m_bounds.contains(x, y)) return;
+    if (!m_direct) {
+        m_dc.paintPixel(x, y, masks);
+    } else if (m_bitmap->isIndexed()) {
+        uint8_t& p = m_bitmap->indexRow(y)[x];
+        p = uint8_t(masks.apply(p));
+    } else {
+        uint32_t& p = m_bitmap->rgbRow(y)[x];
+        p = masks.apply(p);
+    }
+}
+
 CosmeticLinePainter::CosmeticLinePainter(DeviceContext& dc) : m_dc(dc), m_bitmap(dc.bitmap().get()) {
     const Pen& pen = *dc.pen();
     m_on = dc.penMasks(pen.color());
     m_dash = DashPattern::forStyle(pen.style());
-    if (m_dash && dc.bkMode() != TRANSPARENT) {
-        m_paintGaps = true;
-        m_off = dc.penMasks(dc.bkColor());
+    if (m_dash) {
+        const RopMasks keep{0xFFFFFFFFu, 0};
+        m_dashMasks[0] = dc.bkMode() == TRANSPARENT ? keep : dc.penMasks(dc.bkColor());
+        m_dashMasks[1] = m_on;
     }
     const std::vector<Rect>& rects = dc.clipRects();
     if (!m_bitmap || rects.empty()) return;
@@ -135,6 +161,11 @@ CosmeticLinePainter::CosmeticLinePainter(DeviceContext& dc) : m_dc(dc), m_bitmap
 }
 
 void CosmeticLinePainter::draw(Point from, Point to) {
+    // Curves are chains of neighbouring points: a step of one pixel needs no walk set up.
+    if (uint32_t(to.x) - uint32_t(from.x) + 1u <= 2u && uint32_t(to.y) - uint32_t(from.y) + 1u <= 2u) {
+        if (from != to) drawStep(from.x, from.y);
+        return;
+    }
     const LineSteps steps = lineSteps(from, to, m_bounds);
     if (steps.count > 0) {
         if (!m_direct)
@@ -145,6 +176,45 @@ void CosmeticLinePainter::draw(Point from, Point to) {
             drawDirect(steps, m_bitmap->rgbRow(0), m_bitmap->width());
     }
     if (m_dash) m_dashPosition = uint32_t((uint64_t(m_dashPosition) + steps.length) % m_dash->length());
+}
+
+void CosmeticLinePainter::drawChain(const Point* points, int count, bool closed) {
+    for (int i = 0; i + 1 < count; ++i)
+        draw(points[i], points[i + 1]);
+    if (closed && count > 1) draw(points[count - 1], points[0]);
+}
+
+void CosmeticLinePainter::plotMirrored(const std::vector<Point>& points, const Rect& box) {
+    const int32_t mirrorX = box.left + box.right - 1;
+    const int32_t mirrorY = box.top + box.bottom - 1;
+    if (!m_direct || !m_bitmap->isIndexed() || m_bounds.intersected(box) != box) {
+        for (const Point& p : points) {
+            plot(p.x, p.y, m_on);
+            plot(mirrorX - p.x, p.y, m_on);
+            plot(p.x, mirrorY - p.y, m_on);
+            plot(mirrorX - p.x, mirrorY - p.y, m_on);
+        }
+        return;
+    }
+    // The whole figure is inside: no pixel needs a test of its own. The masks are copied
+    // because the byte stores could alias the painter's members.
+    const RopMasks masks = m_on;
+    auto put = [&masks](uint8_t* row, int32_t x) { row[x] = uint8_t(masks.apply(row[x])); };
+    for (const Point& p : points) {
+        uint8_t* upper = m_bitmap->indexRow(p.y);
+        uint8_t* lower = m_bitmap->indexRow(mirrorY - p.y);
+        put(upper, p.x);
+        put(upper, mirrorX - p.x);
+        put(lower, p.x);
+        put(lower, mirrorX - p.x);
+    }
+}
+
+void CosmeticLinePainter::drawStep(int32_t x, int32_t y) {
+    if (!m_dash)
+        plot(x, y, m_on);
+    else
+        plot(x, y, nextDashStep(m_dashPosition));
 }
 
 template <class Pixel>
@@ -163,18 +233,10 @@ void CosmeticLinePainter::drawDirect(const LineSteps& steps, Pixel* bits, int32_
         }
         return;
     }
-    const uint32_t length = m_dash->length();
-    uint32_t position = uint32_t((m_dashPosition + uint64_t(steps.first)) % length);
+    uint32_t position = firstDashPosition(steps);
     steps.forEach([&](int32_t x, int32_t y) {
-        const bool on = m_dash->isOn(position);
-        if (++position == length) position = 0;
-        if (on) {
-            Pixel& p = at(x, y);
-            p = Pixel(m_on.apply(p));
-        } else if (m_paintGaps) {
-            Pixel& p = at(x, y);
-            p = Pixel(m_off.apply(p));
-        }
+        Pixel& p = at(x, y);
+        p = Pixel(nextDashStep(position).apply(p));
     });
 }
 
@@ -183,16 +245,8 @@ void CosmeticLinePainter::drawClipped(const LineSteps& steps) {
         steps.forEach([&](int32_t x, int32_t y) { m_dc.paintPixel(x, y, m_on); });
         return;
     }
-    const uint32_t length = m_dash->length();
-    uint32_t position = uint32_t((m_dashPosition + uint64_t(steps.first)) % length);
-    steps.forEach([&](int32_t x, int32_t y) {
-        const bool on = m_dash->isOn(position);
-        if (++position == length) position = 0;
-        if (on)
-            m_dc.paintPixel(x, y, m_on);
-        else if (m_paintGaps)
-            m_dc.paintPixel(x, y, m_off);
-    });
+    uint32_t position = firstDashPosition(steps);
+    steps.forEach([&](int32_t x, int32_t y) { m_dc.paintPixel(x, y, nextDashStep(position)); });
 }
 
 } // namespace gdi

@@ -1,18 +1,9 @@
 #include "gdi/DeviceContext.h"
 #include "gdi/LineRaster.h"
+#include "gdi/PenGeometry.h"
 #include "gdi/WidePen.h"
 
 namespace gdi {
-
-namespace {
-
-// How wide the pen's outline is in pixels: the inside of a rectangle starts past it.
-int32_t outlineWidth(const Pen& pen) {
-    if (pen.isNull()) return 0;
-    return pen.isWide() ? pen.log().width : 1;
-}
-
-} // namespace
 
 void DeviceContext::lineTo(int32_t x, int32_t y) {
     const Point points[2] = {m_position, {x, y}};
@@ -30,28 +21,19 @@ void DeviceContext::penLines(const Point* points, int count, bool closed) {
         drawWideLines(*this, points, count, closed);
         return;
     }
-    CosmeticLinePainter painter(*this);
-    for (int i = 0; i + 1 < count; ++i)
-        painter.draw(points[i], points[i + 1]);
-    if (closed) painter.draw(points[count - 1], points[0]);
+    CosmeticLinePainter(*this).drawChain(points, count, closed);
 }
 
 void DeviceContext::rectangle(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (!m_bitmap || !m_pen) return;
-    Rect box = Rect{left, top, right, bottom}.normalized();
-    if (box.left == box.right || box.top == box.bottom) return;
-    const int32_t width = outlineWidth(*m_pen);
-    if (m_pen->style() == PS_INSIDEFRAME) {
-        box.left += width / 2;
-        box.top += width / 2;
-        box.right -= (width - 1) / 2;
-        box.bottom -= (width - 1) / 2;
-    }
+    const std::optional<Rect> box = penBox({left, top, right, bottom}, *m_pen);
+    if (!box) return;
+    const int32_t width = drawingWidth(*m_pen);
     // The outline runs through the last column and row of the box, counter-clockwise from
     // the top right corner, so that the dash pattern starts there.
-    const int32_t lastX = box.right - 1;
-    const int32_t lastY = box.bottom - 1;
-    const Point corners[4] = {{lastX, box.top}, {box.left, box.top}, {box.left, lastY}, {lastX, lastY}};
+    const int32_t lastX = box->right - 1;
+    const int32_t lastY = box->bottom - 1;
+    const Point corners[4] = {{lastX, box->top}, {box->left, box->top}, {box->left, lastY}, {lastX, lastY}};
     penLines(corners, 4, true);
 
     // The inside begins where the outline ends. For a wide pen that is where its bands
@@ -59,7 +41,7 @@ void DeviceContext::rectangle(int32_t left, int32_t top, int32_t right, int32_t 
     // more from the inside.
     if (!m_brush || m_brush->isNull()) return;
     const Rect inside =
-        Rect{box.left + (width + 1) / 2, box.top + (width + 1) / 2, lastX - width / 2, lastY - width / 2}
+        Rect{box->left + (width + 1) / 2, box->top + (width + 1) / 2, lastX - width / 2, lastY - width / 2}
             .intersected(m_bitmap->bounds());
     for (int32_t y = inside.top; y < inside.bottom; ++y)
         brushSpan(y, inside.left, inside.right, *m_brush, m_rop2);

@@ -1,23 +1,43 @@
 #include "gdi/PolygonScanner.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace gdi {
 
 namespace {
 
+// Division rounding down, for b > 0; the narrower one is much the quicker.
 int64_t floorDiv(__int128 a, int64_t b) {
     __int128 q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    if (a % b != 0 && a < 0) --q;
     return int64_t(q);
+}
+int64_t floorDiv(int64_t a, int64_t b) {
+    int64_t q = a / b;
+    if (a % b != 0 && a < 0) --q;
+    return q;
 }
 
 } // namespace
 
 void PolygonScanner::Edge::moveTo(int32_t y) {
     // ceil(k * dx / dy) as the floor of (k * dx + dy - 1) / dy, kept as quotient and
-    // remainder. The product needs more than 64 bits for edges across the whole range.
-    const __int128 v = __int128(dx) * (int64_t(y) - yTop) + dy - 1;
+    // remainder. The product needs more than 64 bits for edges across the whole range,
+    // and the wider division is slow enough to be worth avoiding for the usual short one.
+    const int64_t k = int64_t(y) - yTop;
+    if (k == 0) { // the usual start, and no division
+        quotient = 0;
+        remainder = dy - 1;
+        return;
+    }
+    if (k < (int64_t(1) << 30) && dx < (int64_t(1) << 31) && dx > -(int64_t(1) << 31)) {
+        const int64_t v = dx * k + dy - 1;
+        quotient = floorDiv(v, dy);
+        remainder = v - quotient * dy;
+        return;
+    }
+    const __int128 v = __int128(dx) * k + dy - 1;
     quotient = floorDiv(v, dy);
     remainder = int64_t(v - __int128(quotient) * dy);
 }
@@ -31,7 +51,26 @@ void PolygonScanner::Edge::step() {
     }
 }
 
-PolygonScanner::PolygonScanner(const Point* points, int count, int fillMode) : m_fillMode(fillMode) {
+uint64_t PolygonScanner::edgeRows(const Point* points, int count) {
+    uint64_t rows = 0;
+    for (int i = 0; i < count; ++i) {
+        const Point& from = points[i == 0 ? count - 1 : i - 1];
+        rows += uint64_t(std::abs(int64_t(points[i].y) - from.y));
+    }
+    return rows;
+}
+
+PolygonScanner::PolygonScanner(const Point* points, int count, int fillMode) {
+    reset(points, count, fillMode);
+}
+
+void PolygonScanner::reset(const Point* points, int count, int fillMode) {
+    m_fillMode = fillMode;
+    m_top = m_bottom = 0;
+    m_current = INT32_MIN;
+    m_edges.clear();
+    m_nextEdge = 0;
+    m_active.clear();
     if (count < 2) return;
     m_edges.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
@@ -41,7 +80,7 @@ PolygonScanner::PolygonScanner(const Point* points, int count, int fillMode) : m
         const bool down = from.y < to.y;
         const Point& upper = down ? from : to;
         const Point& lower = down ? to : from;
-        Edge e;
+        Edge& e = m_edges.emplace_back();
         e.yTop = upper.y;
         e.yEnd = lower.y;
         e.xTop = upper.x;
@@ -50,11 +89,10 @@ PolygonScanner::PolygonScanner(const Point* points, int count, int fillMode) : m
         e.winding = down ? 1 : -1;
         e.stepQuotient = floorDiv(e.dx, e.dy);
         e.stepRemainder = e.dx - e.stepQuotient * e.dy;
-        m_edges.push_back(e);
     }
     if (m_edges.empty()) return;
-    std::stable_sort(m_edges.begin(), m_edges.end(),
-                     [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
+    // Edges that start on one row may come in any order: each row sorts its own by x.
+    std::sort(m_edges.begin(), m_edges.end(), [](const Edge& a, const Edge& b) { return a.yTop < b.yTop; });
     m_top = m_edges.front().yTop;
     m_bottom = m_top;
     for (const Edge& e : m_edges)

@@ -22,9 +22,18 @@ struct Span {
 
 class PolygonScanner {
   public:
+    PolygonScanner() = default;
     PolygonScanner(const Point* points, int count, int fillMode);
     PolygonScanner(const PolygonScanner&) = delete;
     PolygonScanner& operator=(const PolygonScanner&) = delete;
+
+    // Starts over with another polygon, keeping the memory of the last: for the many
+    // small polygons of a wide pen's outline.
+    void reset(const Point* points, int count, int fillMode);
+
+    // The rows the polygon's edges cross, all of them together: what the platform sizes
+    // its regions of polygons by, and so where it gives up on them.
+    static uint64_t edgeRows(const Point* points, int count);
 
     // Rows [top(), bottom()) may hold spans; an empty range when no edge crosses a row.
     int32_t top() const { return m_top; }
@@ -39,9 +48,9 @@ class PolygonScanner {
         int32_t yTop = 0;
         int32_t yEnd = 0; // first row below the edge
         int32_t xTop = 0;
+        int32_t winding = 0; // +1 downwards in point order, -1 upwards
         int64_t dx = 0;
-        int64_t dy = 0;  // > 0
-        int winding = 0; // +1 downwards in point order, -1 upwards
+        int64_t dy = 0; // > 0
         // x of the current row is xTop + quotient; the remainder keeps the exact
         // fraction so that stepping a row is an addition.
         int64_t quotient = 0;
@@ -55,7 +64,7 @@ class PolygonScanner {
 
     void activateEdgesStartingBy(int32_t y);
 
-    int m_fillMode;
+    int m_fillMode = ALTERNATE;
     int32_t m_top = 0;
     int32_t m_bottom = 0;
     int32_t m_current = INT32_MIN; // row the active edges stand on

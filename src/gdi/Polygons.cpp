@@ -1,12 +1,22 @@
 #include "gdi/DeviceContext.h"
 #include "gdi/PolygonScanner.h"
+#include "gdi/WidePen.h"
+
+#include <optional>
 
 namespace gdi {
 
 void DeviceContext::polygon(const Point* points, int count) {
     if (!points || count < 2 || !m_bitmap) return;
-    // The inside first, so that the outline lands on top of it. Only rows of the bitmap
-    // are scanned: a polygon far larger than the bitmap costs no more than the bitmap.
+    const bool hasPen = m_pen && !m_pen->isNull();
+    // A wide outline and the inside share no pixel, so that each is painted once and
+    // raster operations that read the destination see it unpainted. A cosmetic outline
+    // is drawn over the filled inside.
+    std::optional<WidePenOutline> wideOutline;
+    if (hasPen && m_pen->isWide())
+        wideOutline.emplace(m_pen->log().width, points, count, true, m_bitmap->bounds());
+    // Only rows of the bitmap are scanned: a polygon far larger than the bitmap costs no
+    // more than the bitmap.
     if (m_brush && !m_brush->isNull()) {
         PolygonScanner scanner(points, count, m_polyFillMode);
         const int32_t top = std::max(scanner.top(), 0);
@@ -14,11 +24,18 @@ void DeviceContext::polygon(const Point* points, int count) {
         std::vector<Span> spans;
         for (int32_t y = top; y < bottom; ++y) {
             scanner.row(y, spans);
-            for (const Span& s : spans)
-                brushSpan(y, s.left, s.right, *m_brush, m_rop2);
+            for (const Span& s : spans) {
+                if (wideOutline)
+                    wideOutline->brushUncovered(*this, y, s.left, s.right, *m_brush, m_rop2);
+                else
+                    brushSpan(y, s.left, s.right, *m_brush, m_rop2);
+            }
         }
     }
-    if (m_pen && !m_pen->isNull()) penLines(points, count, true);
+    if (wideOutline)
+        wideOutline->paint(*this, penMasks(m_pen->color()));
+    else if (hasPen)
+        penLines(points, count, true);
 }
 
 void DeviceContext::fillRegion(const Region& region, const BrushPtr& brush) {

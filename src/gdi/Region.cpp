@@ -125,12 +125,7 @@ Region Region::fromPolygon(const Point* points, int count, int fillMode) {
     // A polygon whose edges together cross more rows than a 32-bit count holds cannot be
     // made into a region by the reference either; it stays empty rather than exhausting
     // memory.
-    uint64_t rows = 0;
-    for (int i = 0; i < count; ++i) {
-        const Point& from = points[i == 0 ? count - 1 : i - 1];
-        rows += uint64_t(std::abs(int64_t(points[i].y) - from.y));
-    }
-    if (rows > UINT32_MAX) return {};
+    if (PolygonScanner::edgeRows(points, count) > UINT32_MAX) return {};
 
     PolygonScanner scanner(points, count, fillMode);
     RegionBuilder builder;
@@ -171,16 +166,7 @@ Region Region::combine(const Region& a, const Region& b, RegionOp op) {
 }
 
 bool Region::contains(int32_t x, int32_t y) const {
-    if (m_rects.empty() || !m_bounds.contains(x, y)) return false;
-    // The last band starting at or above y is the only one that can hold row y.
-    auto below = std::upper_bound(m_rects.begin(), m_rects.end(), y,
-                                  [](int32_t row, const Rect& r) { return row < r.top; });
-    if (below == m_rects.begin() || (below - 1)->bottom <= y) return false;
-    const int32_t bandTop = (below - 1)->top;
-    auto first = std::lower_bound(m_rects.begin(), below, bandTop,
-                                  [](const Rect& r, int32_t top) { return r.top < top; });
-    auto hit = std::upper_bound(first, below, x, [](int32_t col, const Rect& r) { return col < r.right; });
-    return hit != below && hit->left <= x;
+    return m_bounds.contains(x, y) && rectAt(m_rects, x, y);
 }
 
 void Region::offset(int32_t dx, int32_t dy) {

@@ -13,49 +13,18 @@ int32_t roundAway(double v) {
     return int32_t(v > 0 ? v + 0.5 : v - 0.5);
 }
 
-// An integer edge walker for scan conversion: the x where a polygon edge enters each
-// scanline, chosen so that the left edge takes the first pixel inside and the right
-// edge the first pixel outside (x plus a half, in effect).
-class EdgeWalker {
-  public:
-    EdgeWalker(int32_t dy, int32_t x1, int32_t x2) : m_x(x1) {
-        const int32_t dx = x2 - x1;
-        m_m = dx / dy;
-        if (dx < 0) {
-            m_m1 = m_m - 1;
-            m_incr1 = -2 * dx + 2 * dy * m_m1;
-            m_incr2 = -2 * dx + 2 * dy * m_m;
-            m_d = 2 * m_m * dy - 2 * dx - 2 * dy;
-        } else {
-            m_m1 = m_m + 1;
-            m_incr1 = 2 * dx - 2 * dy * m_m1;
-            m_incr2 = 2 * dx - 2 * dy * m_m;
-            m_d = -2 * m_m * dy + 2 * dx;
-        }
-    }
-    int32_t x() const { return m_x; }
-    void next() {
-        const bool major = m_m1 > 0 ? m_d > 0 : m_d >= 0;
-        if (major) {
-            m_x += m_m1;
-            m_d += m_incr1;
-        } else {
-            m_x += m_m;
-            m_d += m_incr2;
-        }
-    }
-
-  private:
-    int32_t m_x;
-    int32_t m_m = 0, m_m1 = 0;
-    int32_t m_incr1 = 0, m_incr2 = 0;
-    int32_t m_d = 0;
-};
+// The pen width times the length of a side, in 32 bits as the platform works it out: for
+// ends far apart the product wraps around, and the band's corners go with it.
+int32_t widthTimes(int32_t width, int32_t length) {
+    const uint32_t magnitude = length < 0 ? 0u - uint32_t(length) : uint32_t(length);
+    return int32_t(uint32_t(width) * magnitude);
+}
 
 } // namespace
 
-WidePenOutline::WidePenOutline(int32_t penWidth, const Point* points, int count, bool closed)
-    : m_width(std::max(penWidth, 1)) {
+WidePenOutline::WidePenOutline(int32_t penWidth, const Point* points, int count, bool closed,
+                               const Rect& window)
+    : m_width(std::max(penWidth, 1)), m_top(window.top), m_bottom(window.bottom) {
     if (count < 2) return;
     // Repeated points at either end add nothing but would leave a needless disc.
     while (count > 2 && points[0] == points[1]) {
@@ -68,6 +37,8 @@ WidePenOutline::WidePenOutline(int32_t penWidth, const Point* points, int count,
     const int32_t half = m_width / 2;
     const int32_t rest = (m_width + 1) / 2;
     m_disc = ellipticRegionRows(-half, -half, rest + 1, rest + 1);
+    // Curves bring thousands of short segments: a disc and a short band for each.
+    m_spans.reserve(size_t(count) * 2 * (m_disc.size() + 1));
 
     const int segments = closed ? count : count - 1;
     for (int i = 0; i < segments; ++i)
@@ -84,8 +55,14 @@ WidePenOutline::WidePenOutline(int32_t penWidth, const Point* points, int count,
 }
 
 void WidePenOutline::addSegment(Point a, Point b) {
-    const int32_t dx = b.x - a.x;
-    const int32_t dy = b.y - a.y;
+    // Ends 2^31 pixels or more apart on either axis give no band, only their discs: the
+    // platform works the band out in 32 bits, where such a length wraps around, and
+    // draws nothing between the ends.
+    const int64_t dx64 = int64_t(b.x) - a.x;
+    const int64_t dy64 = int64_t(b.y) - a.y;
+    if (dx64 != int32_t(dx64) || dy64 != int32_t(dy64)) return;
+    const int32_t dx = int32_t(dx64);
+    const int32_t dy = int32_t(dy64);
     const int32_t half = m_width / 2;
     if (dx == 0 && dy == 0) return;
     if (dy == 0) {
@@ -96,11 +73,41 @@ void WidePenOutline::addSegment(Point a, Point b) {
         addRect(a.x - half, std::min(a.y, b.y), a.x - half + m_width, std::max(a.y, b.y));
         return;
     }
-    // A slanted band: its corners sit half the width either side of the ends, rounded
-    // so that the two sides together keep the full width.
+    if (std::abs(dx) == 1 && std::abs(dy) == 1) {
+        for (const RowSpan& r : diagonalStep(dx, dy))
+            addSpan(int64_t(a.y) + r.y, a.x + r.left, a.x + r.right);
+        return;
+    }
+    const std::array<Point, 4> band = bandCorners(a, b);
+    // The platform makes no region of a band whose edges cross 2^28 rows or more, and
+    // draws no band then.
+    if (PolygonScanner::edgeRows(band.data(), 4) >= (uint64_t(1) << 28)) return;
+    addPolygon(band.data(), 4);
+}
+
+// Curves are chains of steps to neighbouring pixels: the band of each diagonal step is
+// scanned once, with the step starting at (0, 0), and then moved where it is needed.
+const std::vector<RowSpan>& WidePenOutline::diagonalStep(int32_t dx, int32_t dy) {
+    std::vector<RowSpan>& rows = m_diagonalSteps[(dx > 0 ? 2 : 0) + (dy > 0 ? 1 : 0)];
+    if (!rows.empty()) return rows;
+    const std::array<Point, 4> band = bandCorners({0, 0}, {dx, dy});
+    m_scanner.reset(band.data(), 4, ALTERNATE);
+    for (int32_t y = m_scanner.top(); y < m_scanner.bottom(); ++y) {
+        m_scanner.row(y, m_rowSpans);
+        for (const Span& s : m_rowSpans)
+            rows.push_back({y, s.left, s.right});
+    }
+    return rows;
+}
+
+// A slanted band's corners sit half the width either side of its ends, rounded so that
+// the two sides together keep the full width.
+std::array<Point, 4> WidePenOutline::bandCorners(Point a, Point b) const {
+    const int32_t dx = b.x - a.x;
+    const int32_t dy = b.y - a.y;
     const double len = std::hypot(double(dx), double(dy));
-    const double widthX = double(m_width * std::abs(dy)) / len;
-    const double widthY = double(m_width * std::abs(dx)) / len;
+    const double widthX = double(widthTimes(m_width, dy)) / len;
+    const double widthY = double(widthTimes(m_width, dx)) / len;
     Point narrow{roundAway(widthX / 2), roundAway(widthY / 2)};
     Point wide{roundAway((widthX + 1) / 2), roundAway((widthY + 1) / 2)};
     if (dx < 0) {
@@ -112,46 +119,38 @@ void WidePenOutline::addSegment(Point a, Point b) {
         wide.x = -wide.x;
         narrow.x = -narrow.x;
     }
-    const Point band[4] = {
+    return {{
         {a.x - narrow.x, a.y + narrow.y},
         {a.x + wide.x, a.y - wide.y},
         {b.x + wide.x, b.y - wide.y},
         {b.x - narrow.x, b.y + narrow.y},
-    };
-    addPolygon(band, 4);
+    }};
+}
+
+void WidePenOutline::addSpan(int64_t y, int32_t left, int32_t right) {
+    if (y >= m_top && y < m_bottom) m_spans.push_back({int32_t(y), left, right});
 }
 
 void WidePenOutline::addRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (left >= right) return;
-    for (int32_t y = top; y < bottom; ++y)
+    for (int32_t y = std::max(top, m_top); y < std::min(bottom, m_bottom); ++y)
         m_spans.push_back({y, left, right});
 }
 
-// Even-odd scan conversion: on each scanline the crossings of the non-horizontal edges,
-// sorted, pair up into spans. An edge covers the scanlines from its upper end to just
-// above its lower end.
+// The band covers what a filled polygon with its corners covers, so that a wide line
+// and a polygon along it meet without a seam.
 void WidePenOutline::addPolygon(const Point* pts, int count) {
-    std::vector<Crossing>& crossings = m_crossings;
-    crossings.clear();
-    for (int i = 0; i < count; ++i) {
-        Point top = pts[(i + count - 1) % count];
-        Point bottom = pts[i];
-        if (top.y > bottom.y) std::swap(top, bottom);
-        if (top.y == bottom.y) continue;
-        EdgeWalker edge(bottom.y - top.y, top.x, bottom.x);
-        for (int32_t y = top.y; y < bottom.y; ++y, edge.next())
-            crossings.push_back({y, edge.x()});
+    m_scanner.reset(pts, count, ALTERNATE);
+    for (int32_t y = std::max(m_scanner.top(), m_top); y < std::min(m_scanner.bottom(), m_bottom); ++y) {
+        m_scanner.row(y, m_rowSpans);
+        for (const Span& s : m_rowSpans)
+            m_spans.push_back({y, s.left, s.right});
     }
-    std::sort(crossings.begin(), crossings.end(),
-              [](const Crossing& a, const Crossing& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
-    for (size_t i = 0; i + 1 < crossings.size(); i += 2)
-        if (crossings[i].x < crossings[i + 1].x)
-            m_spans.push_back({crossings[i].y, crossings[i].x, crossings[i + 1].x});
 }
 
 void WidePenOutline::addDisc(Point c) {
     for (const RowSpan& r : m_disc)
-        if (r.left < r.right) m_spans.push_back({c.y + r.y, c.x + r.left, c.x + r.right});
+        if (r.left < r.right) addSpan(int64_t(c.y) + r.y, c.x + r.left, c.x + r.right);
 }
 
 // Sorts the pieces row by row and merges what overlaps or touches. The pieces come
@@ -217,7 +216,7 @@ void WidePenOutline::brushUncovered(DeviceContext& dc, int32_t y, int32_t x1, in
 void drawWideLines(DeviceContext& dc, const Point* points, int count, bool closed) {
     const PenPtr& pen = dc.pen();
     if (!pen || pen->isNull() || !dc.bitmap()) return;
-    const WidePenOutline outline(pen->log().width, points, count, closed);
+    const WidePenOutline outline(pen->log().width, points, count, closed, dc.bitmap()->bounds());
     outline.paint(dc, dc.penMasks(pen->color()));
 }
 

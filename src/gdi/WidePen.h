@@ -3,7 +3,9 @@
 
 #include "gdi/DeviceContext.h"
 #include "gdi/EllipseGeometry.h"
+#include "gdi/PolygonScanner.h"
 
+#include <array>
 #include <vector>
 
 namespace gdi {
@@ -18,7 +20,9 @@ void drawWideLines(DeviceContext& dc, const Point* points, int count, bool close
 // pieces overlap, and a figure's interior can be filled around it.
 class WidePenOutline {
   public:
-    WidePenOutline(int32_t penWidth, const Point* points, int count, bool closed);
+    // Only the rows of the window are kept (the bitmap's, as a rule): a line from far
+    // outside costs no more than its part inside.
+    WidePenOutline(int32_t penWidth, const Point* points, int count, bool closed, const Rect& window);
 
     bool isEmpty() const { return m_spans.empty(); }
     // Disjoint spans sorted by row, then by left edge.
@@ -30,20 +34,22 @@ class WidePenOutline {
                         int rop2) const;
 
   private:
+    std::array<Point, 4> bandCorners(Point a, Point b) const;
+    const std::vector<RowSpan>& diagonalStep(int32_t dx, int32_t dy);
     void addSegment(Point a, Point b);
+    void addSpan(int64_t y, int32_t left, int32_t right);
     void addRect(int32_t left, int32_t top, int32_t right, int32_t bottom);
     void addPolygon(const Point* points, int count);
     void addDisc(Point centre);
     void normalize();
 
-    struct Crossing {
-        int32_t y;
-        int32_t x;
-    };
-
     int32_t m_width;
-    std::vector<Crossing> m_crossings; // scratch of addPolygon
-    std::vector<RowSpan> m_disc;       // the round end, centred on (0, 0)
+    int32_t m_top;                           // first row kept
+    int32_t m_bottom;                        // first row below those kept
+    std::vector<RowSpan> m_diagonalSteps[4]; // bands of the steps to diagonal neighbours
+    PolygonScanner m_scanner;                // scratch of the band scans
+    std::vector<Span> m_rowSpans;            // scratch of the band scans
+    std::vector<RowSpan> m_disc;             // the round end, centred on (0, 0)
     std::vector<RowSpan> m_spans;
     int32_t m_firstRow = 0;
     std::vector<uint32_t> m_rowStart; // index of each row's first span, one past the last row

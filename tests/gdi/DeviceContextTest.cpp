@@ -1,14 +1,10 @@
-#include "gdi/DeviceContext.h"
+#include "SketchPage.h"
 
 #include <gtest/gtest.h>
 
 using namespace gdi;
 
-namespace {
-const std::vector<COLORREF> kPalette = {0x000000, 0x000080, 0x0000FF, 0x008000, 0x008080, 0x00FF00,
-                                        0x00FFFF, 0x800000, 0x800080, 0x808000, 0x808080, 0xC0C0C0,
-                                        0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
-}
+using namespace gdi_test;
 
 TEST(DeviceContext, SelectingAnObjectHandsBackThePreviousOne) {
     DeviceContext dc;
@@ -19,11 +15,11 @@ TEST(DeviceContext, SelectingAnObjectHandsBackThePreviousOne) {
     EXPECT_EQ(dc.selectPen(red), stockBlackPen());
     EXPECT_EQ(dc.selectPen(stockBlackPen()), red);
 
-    const BitmapPtr a = Bitmap::create(4, 4, 4, kPalette);
+    const BitmapPtr a = whitePage(4, 4);
     const BitmapPtr b = a->createCompatible(2, 2);
     EXPECT_EQ(dc.selectBitmap(a), nullptr);
     EXPECT_EQ(dc.selectBitmap(b), a);
-    EXPECT_EQ(b->colorTable(), kPalette);
+    EXPECT_EQ(b->colorTable(), sketchColors());
 
     EXPECT_EQ(dc.setROP2(R2_NOTXORPEN), R2_COPYPEN);
     EXPECT_EQ(dc.setROP2(0), 0) << "an unknown ROP2 is refused";
@@ -34,8 +30,7 @@ TEST(DeviceContext, SelectingAnObjectHandsBackThePreviousOne) {
 }
 
 TEST(DeviceContext, PixelsMapToTheNearestPaletteEntryAndOutsideReadsInvalid) {
-    DeviceContext dc;
-    dc.selectBitmap(Bitmap::create(8, 8, 4, kPalette));
+    DeviceContext dc = whiteDC(8, 8);
     EXPECT_EQ(dc.setPixel(1, 1, 0x0000F0), 0x0000FFu);
     EXPECT_EQ(dc.bitmap()->pixel(1, 1), 2u);
     EXPECT_EQ(dc.getPixel(1, 1), 0x0000FFu);
@@ -45,15 +40,14 @@ TEST(DeviceContext, PixelsMapToTheNearestPaletteEntryAndOutsideReadsInvalid) {
 }
 
 TEST(DeviceContext, FillRectIgnoresTheRop2AndStaysInsideTheClip) {
-    DeviceContext dc;
-    dc.selectBitmap(Bitmap::create(8, 8, 4, kPalette));
-    dc.bitmap()->fill(15);
+    DeviceContext dc = whiteDC(8, 8);
     dc.setROP2(R2_XORPEN);
     const Region clip(Rect{2, 2, 5, 5});
     dc.selectClipRegion(&clip);
     dc.fillRect({0, 0, 8, 8}, createSolidBrush(0x0000FF));
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) EXPECT_EQ(dc.bitmap()->pixel(x, y), clip.contains(x, y) ? 2u : 15u);
+        for (int x = 0; x < 8; ++x)
+            EXPECT_EQ(dc.bitmap()->pixel(x, y), clip.contains(x, y) ? 2u : 15u);
     EXPECT_EQ(dc.getPixel(0, 0), CLR_INVALID) << "outside the clip region";
     dc.selectClipRegion(nullptr);
     EXPECT_EQ(dc.getPixel(0, 0), 0xFFFFFFu);

@@ -1,4 +1,4 @@
-#include "gdi/DeviceContext.h"
+#include "SketchPage.h"
 
 #include <gtest/gtest.h>
 
@@ -6,15 +6,8 @@ using namespace gdi;
 
 namespace {
 
-const std::vector<COLORREF> kColors = {
-    0x000000, 0x000080, 0x0000FF, 0x008000, 0x008080, 0x00FF00, 0x00FFFF, 0x800000,
-    0x800080, 0x808000, 0x808080, 0xC0C0C0, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-};
-
 struct Sheet {
-    explicit Sheet(int32_t w, int32_t h, int bpp = 4) {
-        dc.selectBitmap(Bitmap::create(w, h, bpp, bpp == 32 ? std::vector<COLORREF>{} : kColors));
-        dc.fillRect({0, 0, w, h}, stockWhiteBrush());
+    explicit Sheet(int32_t w, int32_t h, int bpp = 4) : dc(gdi_test::whiteDC(w, h, bpp)) {
         dc.selectBrush(createSolidBrush(0x0000FF));
     }
     int count(COLORREF color) const {

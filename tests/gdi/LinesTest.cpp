@@ -1,28 +1,19 @@
-#include "gdi/DeviceContext.h"
+#include "SketchPage.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 using namespace gdi;
+using namespace gdi_test;
 
 namespace {
-
-const std::vector<COLORREF> kPalette = {0x000000, 0x000080, 0x0000FF, 0x008000, 0x008080, 0x00FF00,
-                                        0x00FFFF, 0x800000, 0x800080, 0x808000, 0x808080, 0xC0C0C0,
-                                        0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
 
 struct Stroke {
     int style;
     int rop2;
     std::vector<Point> points; // a polyline, or a single line drawn with moveTo and lineTo
 };
-
-BitmapPtr whitePage(int32_t w, int32_t h, int bpp = 4) {
-    BitmapPtr bm = Bitmap::create(w, h, bpp, bpp == 32 ? std::vector<COLORREF>{} : kPalette);
-    bm->fill(bm->colorToPixel(0xFFFFFF));
-    return bm;
-}
 
 // Draws the strokes shifted by (dx, dy).
 void draw(DeviceContext& dc, const std::vector<Stroke>& strokes, int32_t dx, int32_t dy) {
@@ -67,47 +58,43 @@ TEST(CosmeticLines, LeavingTheBitmapDoesNotMoveAnyPixel) {
     std::mt19937 rng(7);
     for (int round = 0; round < 200; ++round) {
         const std::vector<Stroke> strokes = randomStrokes(rng, 60);
-        DeviceContext whole;
-        whole.selectBitmap(whitePage(160, 160));
+        DeviceContext whole = whiteDC(160, 160);
         draw(whole, strokes, 80, 80);
-        DeviceContext window;
-        window.selectBitmap(whitePage(23, 17));
+        DeviceContext window = whiteDC(23, 17);
         draw(window, strokes, 0, 0);
-        for (int32_t y = 0; y < 17; ++y)
-            for (int32_t x = 0; x < 23; ++x)
-                ASSERT_EQ(window.bitmap()->pixel(x, y), whole.bitmap()->pixel(x + 80, y + 80))
-                    << "round " << round << " at " << x << "," << y;
+        ASSERT_TRUE(pixelsAre(*window.bitmap(),
+                              [&](int32_t x, int32_t y) { return whole.bitmap()->pixel(x + 80, y + 80); }))
+            << "round " << round;
     }
 }
 
-// The clip region only decides which of the line's pixels land.
+// The clip region only decides which of the line's pixels land, however many bands and
+// rectangles it has.
 TEST(CosmeticLines, TheClipRegionOnlyMasksThePixels) {
     std::mt19937 rng(11);
-    const Region clip = Region::combine(Region(Rect{3, 2, 20, 9}), Region(Rect{8, 12, 30, 25}), RegionOp::Or);
+    const Point star[] = {{16, 0}, {20, 27}, {1, 8}, {31, 9}, {10, 27}, {2, 20}, {30, 3}};
+    const Region clip =
+        Region::combine(Region::fromPolygon(star, 7, ALTERNATE), Region(Rect{8, 12, 30, 25}), RegionOp::Xor);
+    ASSERT_GT(clip.rects().size(), 40u);
     for (int round = 0; round < 100; ++round) {
         const std::vector<Stroke> strokes = randomStrokes(rng, 40);
-        DeviceContext free;
-        free.selectBitmap(whitePage(32, 28));
+        DeviceContext free = whiteDC(32, 28);
         draw(free, strokes, 0, 0);
-        DeviceContext clipped;
-        clipped.selectBitmap(whitePage(32, 28));
+        DeviceContext clipped = whiteDC(32, 28);
         clipped.selectClipRegion(&clip);
         draw(clipped, strokes, 0, 0);
-        for (int32_t y = 0; y < 28; ++y)
-            for (int32_t x = 0; x < 32; ++x)
-                ASSERT_EQ(clipped.bitmap()->pixel(x, y),
-                          clip.contains(x, y) ? free.bitmap()->pixel(x, y) : 15u)
-                    << "round " << round << " at " << x << "," << y;
+        ASSERT_TRUE(pixelsAre(
+            *clipped.bitmap(),
+            [&](int32_t x, int32_t y) { return clip.contains(x, y) ? free.bitmap()->pixel(x, y) : kWhite; }))
+            << "round " << round;
     }
 }
 
 TEST(CosmeticLines, TrueColourBitmapsGetTheSamePixelsAsIndexedOnes) {
     std::mt19937 rng(3);
     const std::vector<Stroke> strokes = randomStrokes(rng, 40);
-    DeviceContext indexed;
-    indexed.selectBitmap(whitePage(30, 30));
-    DeviceContext rgb;
-    rgb.selectBitmap(whitePage(30, 30, 32));
+    DeviceContext indexed = whiteDC(30, 30);
+    DeviceContext rgb = whiteDC(30, 30, 32);
     for (Stroke s : strokes) {
         s.rop2 = R2_COPYPEN; // ROP2s on palette indices and on colours differ by design
         draw(indexed, {s}, 0, 0);
@@ -119,8 +106,7 @@ TEST(CosmeticLines, TrueColourBitmapsGetTheSamePixelsAsIndexedOnes) {
 }
 
 TEST(CosmeticLines, EndlesslyLongLinesStillCrossTheBitmap) {
-    DeviceContext dc;
-    dc.selectBitmap(whitePage(10, 10));
+    DeviceContext dc = whiteDC(10, 10);
     dc.moveTo(-2000000000, 4);
     dc.lineTo(2000000000, 4);
     dc.moveTo(6, 2000000000);
@@ -132,8 +118,7 @@ TEST(CosmeticLines, EndlesslyLongLinesStillCrossTheBitmap) {
 }
 
 TEST(CosmeticLines, LineToMovesThePenEvenWhenNothingIsDrawn) {
-    DeviceContext dc;
-    dc.selectBitmap(whitePage(8, 8));
+    DeviceContext dc = whiteDC(8, 8);
     dc.selectPen(stockNullPen());
     dc.moveTo(1, 1);
     dc.lineTo(6, 3);
@@ -142,11 +127,10 @@ TEST(CosmeticLines, LineToMovesThePenEvenWhenNothingIsDrawn) {
     const Point pts[3] = {{0, 0}, {7, 7}, {0, 7}};
     dc.polyline(pts, 3);
     EXPECT_EQ(dc.currentPosition(), (Point{6, 3})) << "a polyline leaves the current position alone";
-    dc.bitmap()->fill(15);
+    dc.bitmap()->fill(kWhite);
     dc.selectPen(stockNullPen());
     dc.polyline(pts, 3);
     dc.rectangle(0, 0, 8, 8);
-    for (int32_t y = 0; y < 8; ++y)
-        for (int32_t x = 0; x < 8; ++x)
-            ASSERT_EQ(dc.bitmap()->pixel(x, y), 15u) << "the null pen paints nothing";
+    EXPECT_TRUE(pixelsAre(*dc.bitmap(), [](int32_t, int32_t) { return kWhite; }))
+        << "the null pen paints nothing";
 }

@@ -2,7 +2,7 @@
 // reference cases cannot show one by one (each pixel painted once, clipping that agrees
 // with unclipped drawing, dash patterns running round a curve).
 
-#include "gdi/DeviceContext.h"
+#include "SketchPage.h"
 #include "gdi/EllipseGeometry.h"
 #include "gdi/WidePen.h"
 
@@ -13,22 +13,9 @@
 #include <utility>
 
 using namespace gdi;
+using namespace gdi_test;
 
 namespace {
-
-const std::vector<COLORREF> kSketchColors = {
-    0x000000, 0x000080, 0x0000FF, 0x008000, 0x008080, 0x00FF00, 0x00FFFF, 0x800000,
-    0x800080, 0x808000, 0x808080, 0xC0C0C0, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-};
-constexpr uint32_t kWhite = 15;
-constexpr uint32_t kBlack = 0;
-
-DeviceContext whiteDC(int32_t w, int32_t h) {
-    DeviceContext dc;
-    dc.selectBitmap(Bitmap::create(w, h, 4, kSketchColors));
-    dc.bitmap()->fill(kWhite);
-    return dc;
-}
 
 using PixelSet = std::set<std::pair<int32_t, int32_t>>;
 
@@ -142,6 +129,12 @@ TEST(WidePen, PaintsEveryPixelOfAFigureOnce) {
         const Point pts[] = {{3, 3}, {40, 50}, {45, 10}, {3, 40}, {3, 40}, {50, 20}};
         drawWideLines(dc, pts, 6, true);
     };
+    auto star = [](DeviceContext& dc) {
+        const Point pts[] = {{28, 2}, {40, 55}, {4, 20}, {52, 20}, {14, 55}};
+        dc.setPolyFillMode(WINDING);
+        dc.polygon(pts, 5);
+    };
+    auto rectangle = [](DeviceContext& dc) { dc.rectangle(5, 8, 50, 40); };
     for (int32_t width = 2; width <= 8; ++width) {
         auto black = [&](int rop, auto draw) {
             const DeviceContext dc = drawn(56, 60, [&](DeviceContext& dc) {
@@ -155,6 +148,8 @@ TEST(WidePen, PaintsEveryPixelOfAFigureOnce) {
         EXPECT_EQ(black(R2_NOT, ellipse), black(R2_COPYPEN, ellipse)) << "ellipse, width " << width;
         EXPECT_EQ(black(R2_NOT, arc), black(R2_COPYPEN, arc)) << "arc, width " << width;
         EXPECT_EQ(black(R2_NOT, zigzag), black(R2_COPYPEN, zigzag)) << "lines, width " << width;
+        EXPECT_EQ(black(R2_NOT, star), black(R2_COPYPEN, star)) << "polygon, width " << width;
+        EXPECT_EQ(black(R2_NOT, rectangle), black(R2_COPYPEN, rectangle)) << "rectangle, width " << width;
     }
 }
 
@@ -191,17 +186,15 @@ TEST(Ellipse, ClippedDrawingAgreesWithUnclippedDrawing) {
         DeviceContext shifted = whiteDC(window.width(), window.height());
         draw(shifted, -window.left, -window.top);
 
-        for (int32_t y = 0; y < 60; ++y) {
-            for (int32_t x = 0; x < 80; ++x) {
-                const bool inside = window.contains(x, y);
-                const uint32_t want = inside ? open.bitmap()->pixel(x, y) : kWhite;
-                ASSERT_EQ(clipped.bitmap()->pixel(x, y), want) << x << "," << y << " style " << pen.style;
-                if (inside) {
-                    ASSERT_EQ(shifted.bitmap()->pixel(x - window.left, y - window.top), want)
-                        << x << "," << y;
-                }
-            }
-        }
+        ASSERT_TRUE(pixelsAre(*clipped.bitmap(),
+                              [&](int32_t x, int32_t y) {
+                                  return window.contains(x, y) ? open.bitmap()->pixel(x, y) : kWhite;
+                              }))
+            << "clipped, style " << pen.style;
+        ASSERT_TRUE(pixelsAre(
+            *shifted.bitmap(),
+            [&](int32_t x, int32_t y) { return open.bitmap()->pixel(x + window.left, y + window.top); }))
+            << "shifted, style " << pen.style;
     }
 }
 

@@ -1,3 +1,4 @@
+#include "SketchPage.h"
 #include "gdi/DeviceContext.h"
 #include "gdi/FontMapper.h"
 #include "gdi/FontRegistry.h"
@@ -10,6 +11,7 @@
 #include <fstream>
 
 using namespace gdi;
+using namespace gdi_test;
 
 namespace {
 
@@ -17,11 +19,7 @@ const std::string kDejaVuSans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf
 const std::string kDejaVuSansLight = "/usr/share/fonts/truetype/dejavu/DejaVuSans-ExtraLight.ttf";
 const std::string kLiberationMono = "/usr/share/fonts/truetype/liberation/LiberationMono-Regular.ttf";
 
-const std::vector<COLORREF> kPalette = {
-    0x000000, 0x000080, 0x0000FF, 0x008000, 0x008080, 0x00FF00, 0x00FFFF, 0x800000,
-    0x800080, 0x808000, 0x808080, 0xC0C0C0, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-};
-constexpr uint32_t kWhite = 15, kBlue = 12, kYellow = 6;
+constexpr uint32_t kBlue = 12, kYellow = 6;
 
 LogFont font(const std::string& face, int32_t height, int32_t weight = FW_NORMAL) {
     LogFont log;
@@ -36,8 +34,7 @@ class Text : public ::testing::Test {
     void SetUp() override {
         FontRegistry::instance().clear();
         FontMapper::instance().clear();
-        bitmap = Bitmap::create(200, 200, 4, kPalette);
-        bitmap->fill(kWhite);
+        bitmap = whitePage(200, 200);
         dc.selectBitmap(bitmap);
         dc.setTextColor(0xFF0000); // blue
         dc.setBkColor(0x00FFFF);   // yellow
