@@ -8,6 +8,8 @@
 #include "app/TechComboBox.h"
 #include "document/Pens.h"
 #include "document/TechDocument.h"
+#include "tools/base/TechBase.h"
+#include "tools/base/ToolSwitch.h"
 #include "tools/draw/ColorForm.h"
 
 #include <QAbstractItemView>
@@ -48,6 +50,12 @@ std::function<void(QWidget*)> choose(const QString& colourName, bool ok, int* fr
         (ok ? form->OKButton : form->CancelButton)->click();
     };
 }
+
+class TIdleTool : public TTechBase {
+  public:
+    TIdleTool() { CursorId = 2; }
+    QString GetPrompt() override { return QStringLiteral("Ждём"); }
+};
 
 } // namespace
 
@@ -193,4 +201,18 @@ TEST(ColorPanels, ASingleLeftPressOnTheFillColourStartsADragAndChangesNothing) {
     EXPECT_FALSE(form.FillColor->Dragging());
     EXPECT_EQ(form.FillColor->Color(), 0u);
     EXPECT_EQ(Document->FillColorValue, 0u);
+}
+
+TEST(ColorPanels, WhileThePaletteIsOpenTheToolGetsNoKeys) {
+    TMainFormSetup setup;
+    SelectTool(ToolClass<TIdleTool>, nullptr, nullptr);
+    bool suspended = false;
+    AnswerModal([&suspended](QWidget* w) {
+        suspended = CurrentTool->KeysSuspended;
+        qobject_cast<TColorForm*>(w)->CancelButton->click();
+    });
+    QTest::mouseClick(setup.Form().FillColor, Qt::RightButton);
+    EXPECT_TRUE(suspended);
+    EXPECT_FALSE(CurrentTool->KeysSuspended);
+    SelectTool(nullptr, nullptr, nullptr);
 }
