@@ -10,10 +10,14 @@ namespace gdi {
 namespace {
 uint32_t maskFor(int bpp) {
     switch (bpp) {
-    case 1: return 0x1;
-    case 4: return 0xF;
-    case 8: return 0xFF;
-    default: return 0xFFFFFF;
+    case 1:
+        return 0x1;
+    case 4:
+        return 0xF;
+    case 8:
+        return 0xFF;
+    default:
+        return 0xFFFFFF;
     }
 }
 } // namespace
@@ -42,7 +46,9 @@ BitmapPtr Bitmap::createCompatible(int32_t width, int32_t height) const {
     return create(width, height, m_bpp, m_colorTable);
 }
 
-BitmapPtr Bitmap::clone() const { return BitmapPtr(new Bitmap(*this)); }
+BitmapPtr Bitmap::clone() const {
+    return BitmapPtr(new Bitmap(*this));
+}
 
 void Bitmap::setColorTable(std::vector<COLORREF> table) {
     if (!isIndexed()) return;

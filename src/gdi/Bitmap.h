@@ -17,7 +17,7 @@ class Bitmap;
 using BitmapPtr = std::shared_ptr<Bitmap>;
 
 class Bitmap {
-public:
+  public:
     // bitsPerPixel is 1, 4, 8 or 32. Indexed kinds need a colour table of at most
     // 2^bpp entries (a shorter one is padded with black; a 1-bit bitmap without one is
     // black and white). Pixels start at value 0.
@@ -59,7 +59,7 @@ public:
 
     void fill(uint32_t value);
 
-private:
+  private:
     Bitmap(int32_t width, int32_t height, int bpp, std::vector<COLORREF> colorTable);
 
     int32_t m_width;

@@ -12,7 +12,7 @@ namespace gdi {
 enum class BrushStyle { Solid, Null, Hatched, Pattern };
 
 class Brush {
-public:
+  public:
     Brush(BrushStyle style, COLORREF color, int hatch, BitmapPtr pattern = nullptr)
         : m_style(style), m_color(color), m_hatch(hatch), m_pattern(std::move(pattern)) {}
     BrushStyle style() const { return m_style; }
@@ -21,7 +21,7 @@ public:
     const BitmapPtr& pattern() const { return m_pattern; }
     bool isNull() const { return m_style == BrushStyle::Null; }
 
-private:
+  private:
     BrushStyle m_style;
     COLORREF m_color;
     int m_hatch;

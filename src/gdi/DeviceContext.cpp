@@ -30,7 +30,8 @@ void ditheredSpan(DeviceContext& dc, int32_t y, int32_t x1, int32_t x2, const Br
     BrushPixels(dc, brush).row(y, x1, int32_t(n), values.data(), painted.data());
     for (size_t i = 0; i < n;) {
         size_t j = i + 1;
-        while (j < n && values[j] == values[i]) ++j;
+        while (j < n && values[j] == values[i])
+            ++j;
         dc.paintSpan(y, x1 + int32_t(i), x1 + int32_t(j), ropMasks(rop2, values[i], 1));
         i = j;
     }
@@ -85,14 +86,30 @@ int DeviceContext::setROP2(int rop2) {
     if (rop2 < R2_BLACK || rop2 > R2_WHITE) return 0;
     return std::exchange(m_rop2, rop2);
 }
-int DeviceContext::setBkMode(int mode) { return std::exchange(m_bkMode, mode); }
-COLORREF DeviceContext::setBkColor(COLORREF color) { return std::exchange(m_bkColor, color); }
-COLORREF DeviceContext::setTextColor(COLORREF color) { return std::exchange(m_textColor, color); }
-uint32_t DeviceContext::setTextAlign(uint32_t align) { return std::exchange(m_textAlign, align); }
-int32_t DeviceContext::setTextCharacterExtra(int32_t extra) { return std::exchange(m_charExtra, extra); }
-int DeviceContext::setPolyFillMode(int mode) { return std::exchange(m_polyFillMode, mode); }
-int DeviceContext::setStretchMode(int mode) { return std::exchange(m_stretchMode, mode); }
-Point DeviceContext::moveTo(int32_t x, int32_t y) { return std::exchange(m_position, Point{x, y}); }
+int DeviceContext::setBkMode(int mode) {
+    return std::exchange(m_bkMode, mode);
+}
+COLORREF DeviceContext::setBkColor(COLORREF color) {
+    return std::exchange(m_bkColor, color);
+}
+COLORREF DeviceContext::setTextColor(COLORREF color) {
+    return std::exchange(m_textColor, color);
+}
+uint32_t DeviceContext::setTextAlign(uint32_t align) {
+    return std::exchange(m_textAlign, align);
+}
+int32_t DeviceContext::setTextCharacterExtra(int32_t extra) {
+    return std::exchange(m_charExtra, extra);
+}
+int DeviceContext::setPolyFillMode(int mode) {
+    return std::exchange(m_polyFillMode, mode);
+}
+int DeviceContext::setStretchMode(int mode) {
+    return std::exchange(m_stretchMode, mode);
+}
+Point DeviceContext::moveTo(int32_t x, int32_t y) {
+    return std::exchange(m_position, Point{x, y});
+}
 
 void DeviceContext::selectClipRegion(const Region* region) {
     if (region)
@@ -141,14 +158,16 @@ void DeviceContext::paintSpan(int32_t y, int32_t x1, int32_t x2, const RopMasks&
             if (masks.andMask == 0) {
                 std::fill(row + a, row + b, uint8_t(masks.xorMask));
             } else {
-                for (int32_t x = a; x < b; ++x) row[x] = uint8_t(masks.apply(row[x]));
+                for (int32_t x = a; x < b; ++x)
+                    row[x] = uint8_t(masks.apply(row[x]));
             }
         } else {
             uint32_t* row = bm.rgbRow(y);
             if (masks.andMask == 0) {
                 std::fill(row + a, row + b, masks.xorMask);
             } else {
-                for (int32_t x = a; x < b; ++x) row[x] = masks.apply(row[x]);
+                for (int32_t x = a; x < b; ++x)
+                    row[x] = masks.apply(row[x]);
             }
         }
     }
@@ -183,15 +202,18 @@ void DeviceContext::brushSpan(int32_t y, int32_t x1, int32_t x2, const Brush& br
         const RopMasks bg = m_bkMode == OPAQUE ? ropMasks(rop2, bgPixel, mask) : RopMasks{0xFFFFFFFFu, 0};
         const uint8_t bits = hatchRow(brush.hatch(), y & 7);
         RopMasks columns[8];
-        for (int i = 0; i < 8; ++i) columns[i] = (bits & (0x80 >> i)) ? fg : bg;
+        for (int i = 0; i < 8; ++i)
+            columns[i] = (bits & (0x80 >> i)) ? fg : bg;
         Bitmap& bm = *m_bitmap;
         forEachClipRun(clipRects(), y, x1, x2, [&](int32_t a, int32_t b) {
             if (bm.isIndexed()) {
                 uint8_t* row = bm.indexRow(y);
-                for (int32_t x = a; x < b; ++x) row[x] = uint8_t(columns[x & 7].apply(row[x]));
+                for (int32_t x = a; x < b; ++x)
+                    row[x] = uint8_t(columns[x & 7].apply(row[x]));
             } else {
                 uint32_t* row = bm.rgbRow(y);
-                for (int32_t x = a; x < b; ++x) row[x] = columns[x & 7].apply(row[x]);
+                for (int32_t x = a; x < b; ++x)
+                    row[x] = columns[x & 7].apply(row[x]);
             }
         });
         return;
@@ -236,7 +258,8 @@ void DeviceContext::fillRect(const Rect& rect, const BrushPtr& brush) {
     if (r.left > r.right) r = {r.right + 1, r.top, r.left + 1, r.bottom};
     if (r.top > r.bottom) r = {r.left, r.bottom + 1, r.right, r.top + 1};
     r = r.intersected(m_bitmap->bounds());
-    for (int32_t y = r.top; y < r.bottom; ++y) brushSpan(y, r.left, r.right, *brush, R2_COPYPEN);
+    for (int32_t y = r.top; y < r.bottom; ++y)
+        brushSpan(y, r.left, r.right, *brush, R2_COPYPEN);
 }
 
 COLORREF DeviceContext::setPixel(int32_t x, int32_t y, COLORREF color) {

@@ -27,7 +27,7 @@ struct RopMasks {
 RopMasks ropMasks(int rop2, uint32_t pixel, uint32_t pixelMask);
 
 class DeviceContext {
-public:
+  public:
     DeviceContext();
 
     // Objects.
@@ -92,8 +92,8 @@ public:
     bool bitBlt(int32_t x, int32_t y, int32_t width, int32_t height, const DeviceContext* source, int32_t sx,
                 int32_t sy, uint32_t rop);
     // Negative extents mirror; the stretch mode decides how shrinking combines pixels.
-    bool stretchBlt(int32_t x, int32_t y, int32_t width, int32_t height, const DeviceContext* source, int32_t sx,
-                    int32_t sy, int32_t sw, int32_t sh, uint32_t rop);
+    bool stretchBlt(int32_t x, int32_t y, int32_t width, int32_t height, const DeviceContext* source,
+                    int32_t sx, int32_t sy, int32_t sw, int32_t sh, uint32_t rop);
 
     // Text in the selected font (UTF-8), placed by the text alignment.
     bool textOut(int32_t x, int32_t y, std::string_view text);
@@ -119,7 +119,7 @@ public:
     uint32_t colorToPixel(COLORREF color) const;
     RopMasks penMasks(COLORREF color) const;
 
-private:
+  private:
     void invalidateClip() { m_clipRectsValid = false; }
 
     BitmapPtr m_bitmap;

@@ -17,7 +17,7 @@ struct DibFormat {
     int32_t width = 0;
     int32_t height = 0; // negative: rows top-down
     int bitsPerPixel = 4;
-    std::vector<COLORREF> colorTable; // 1, 4 and 8 bits
+    std::vector<COLORREF> colorTable;                  // 1, 4 and 8 bits
     uint32_t redMask = 0, greenMask = 0, blueMask = 0; // 16 and 32 bits; all zero: default
 
     int32_t absHeight() const { return height < 0 ? -height : height; }

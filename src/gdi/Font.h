@@ -27,11 +27,11 @@ struct LogFont {
 };
 
 class Font {
-public:
+  public:
     explicit Font(const LogFont& log) : m_log(log) {}
     const LogFont& log() const { return m_log; }
 
-private:
+  private:
     LogFont m_log;
 };
 

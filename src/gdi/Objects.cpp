@@ -3,7 +3,9 @@
 
 namespace gdi {
 
-PenPtr createPen(int style, int32_t width, COLORREF color) { return createPenIndirect({style, width, color}); }
+PenPtr createPen(int style, int32_t width, COLORREF color) {
+    return createPenIndirect({style, width, color});
+}
 
 PenPtr createPenIndirect(const LogPen& log) {
     LogPen l = log;
@@ -25,7 +27,9 @@ PenPtr stockNullPen() {
     return pen;
 }
 
-BrushPtr createSolidBrush(COLORREF color) { return std::make_shared<const Brush>(BrushStyle::Solid, color, 0); }
+BrushPtr createSolidBrush(COLORREF color) {
+    return std::make_shared<const Brush>(BrushStyle::Solid, color, 0);
+}
 BrushPtr createHatchBrush(int hatchStyle, COLORREF color) {
     if (hatchStyle < HS_HORIZONTAL || hatchStyle > HS_DIAGCROSS) return createSolidBrush(color);
     return std::make_shared<const Brush>(BrushStyle::Hatched, color, hatchStyle);

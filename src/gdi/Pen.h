@@ -15,7 +15,7 @@ struct LogPen {
 };
 
 class Pen {
-public:
+  public:
     explicit Pen(const LogPen& log) : m_log(log) {}
     const LogPen& log() const { return m_log; }
     int style() const { return m_log.style; }
@@ -23,7 +23,7 @@ public:
     bool isNull() const { return m_log.style == PS_NULL; }
     bool isWide() const { return m_log.width > 1; }
 
-private:
+  private:
     LogPen m_log;
 };
 

@@ -13,7 +13,7 @@ namespace gdi {
 enum class RegionOp { And, Or, Xor, Diff, Copy };
 
 class Region {
-public:
+  public:
     Region() = default;
     explicit Region(const Rect& rect);
     static Region fromPolygon(const Point* points, int count, int fillMode);
@@ -25,7 +25,7 @@ public:
     const std::vector<Rect>& rects() const { return m_rects; }
     void offset(int32_t dx, int32_t dy);
 
-private:
+  private:
     std::vector<Rect> m_rects;
     Rect m_bounds;
     friend class RegionBuilder;

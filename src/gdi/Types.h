@@ -12,9 +12,15 @@ using COLORREF = uint32_t;
 constexpr COLORREF RGB(int r, int g, int b) {
     return COLORREF(r & 0xFF) | (COLORREF(g & 0xFF) << 8) | (COLORREF(b & 0xFF) << 16);
 }
-constexpr int GetRValue(COLORREF c) { return c & 0xFF; }
-constexpr int GetGValue(COLORREF c) { return (c >> 8) & 0xFF; }
-constexpr int GetBValue(COLORREF c) { return (c >> 16) & 0xFF; }
+constexpr int GetRValue(COLORREF c) {
+    return c & 0xFF;
+}
+constexpr int GetGValue(COLORREF c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr int GetBValue(COLORREF c) {
+    return (c >> 16) & 0xFF;
+}
 
 // What GetPixel answers for a point outside the bitmap or the clip region.
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
@@ -46,7 +52,8 @@ struct Rect {
         return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
     }
     Rect intersected(const Rect& o) const {
-        Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
+        Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
+               std::min(bottom, o.bottom)};
         if (r.isEmpty()) return {};
         return r;
     }

@@ -23,7 +23,8 @@ const std::vector<COLORREF> kSketchColors = {
 std::vector<std::string> split(const std::string& line) {
     std::istringstream s(line);
     std::vector<std::string> words;
-    for (std::string w; s >> w;) words.push_back(w);
+    for (std::string w; s >> w;)
+        words.push_back(w);
     return words;
 }
 
@@ -51,11 +52,13 @@ std::vector<Point> points(const std::vector<std::string>& words, size_t countAt)
     return pts;
 }
 
-int fillMode(const std::string& s) { return s == "winding" ? WINDING : ALTERNATE; }
+int fillMode(const std::string& s) {
+    return s == "winding" ? WINDING : ALTERNATE;
+}
 
 // One case being replayed: a DC with the drawing bitmap and an optional snapshot.
 class Replay {
-public:
+  public:
     void start(int32_t w, int32_t h) {
         m_dc = std::make_unique<DeviceContext>();
         m_dc->selectBitmap(Bitmap::create(w, h, 4, kSketchColors));
@@ -72,11 +75,16 @@ public:
             dc.selectPen(createPen(penStyle(w.at(1)), n(2), COLORREF(number(w, 3))));
         } else if (c == "brush") {
             const std::string& kind = w.at(1);
-            if (kind == "null") dc.selectBrush(stockNullBrush());
-            else if (kind == "white") dc.selectBrush(stockWhiteBrush());
-            else if (kind == "solid") dc.selectBrush(createSolidBrush(COLORREF(number(w, 2))));
-            else if (kind == "hatch") dc.selectBrush(createHatchBrush(n(2), COLORREF(number(w, 3))));
-            else throw std::runtime_error("unknown brush " + kind);
+            if (kind == "null")
+                dc.selectBrush(stockNullBrush());
+            else if (kind == "white")
+                dc.selectBrush(stockWhiteBrush());
+            else if (kind == "solid")
+                dc.selectBrush(createSolidBrush(COLORREF(number(w, 2))));
+            else if (kind == "hatch")
+                dc.selectBrush(createHatchBrush(n(2), COLORREF(number(w, 3))));
+            else
+                throw std::runtime_error("unknown brush " + kind);
         } else if (c == "rop2") {
             dc.setROP2(n(1));
         } else if (c == "bkmode") {
@@ -114,7 +122,8 @@ public:
         } else if (c == "stretchblt") {
             dc.stretchBlt(n(1), n(2), n(3), n(4), source(), n(5), n(6), n(7), n(8), SRCCOPY);
         } else if (c == "bitblt") {
-            dc.bitBlt(n(1), n(2), n(3), n(4), source(), n(5), n(6), uint32_t(std::strtoul(w.at(7).c_str(), 0, 0)));
+            dc.bitBlt(n(1), n(2), n(3), n(4), source(), n(5), n(6),
+                      uint32_t(std::strtoul(w.at(7).c_str(), 0, 0)));
         } else if (c == "clippoly") {
             const auto pts = points(w, 2);
             const Region r = Region::fromPolygon(pts.data(), int(pts.size()), fillMode(w.at(1)));
@@ -135,7 +144,7 @@ public:
 
     const Bitmap& bitmap() const { return *m_dc->bitmap(); }
 
-private:
+  private:
     const DeviceContext* source() const {
         if (!m_snapshot) throw std::runtime_error("blit without snapshot");
         return m_snapshot.get();
@@ -165,7 +174,8 @@ std::string firstDifference(const Bitmap& bm, const std::vector<std::string>& ro
 void writePixels(std::ostream& out, const Bitmap& bm) {
     out << "expect\n";
     for (int32_t y = 0; y < bm.height(); ++y) {
-        for (int32_t x = 0; x < bm.width(); ++x) out << "0123456789abcdef"[bm.pixel(x, y) & 15];
+        for (int32_t x = 0; x < bm.width(); ++x)
+            out << "0123456789abcdef"[bm.pixel(x, y) & 15];
         out << "\n";
     }
     out << "end\n";
