@@ -1,0 +1,258 @@
+// The polyline and free-hand line tools in the real main window: chosen from their
+// actions, driven with the mouse and the keys over the surface, and checked pixel for
+// pixel against the same lines drawn by the raster layer directly.
+
+#include "AppTestSupport.h"
+
+#include "app/MainForm.h"
+#include "app/TechDrawSurf.h"
+#include "tools/base/ButtonState.h"
+#include "tools/base/ToolSwitch.h"
+#include "tools/draw/SegmentLine.h"
+#include "tools/draw/SmoothLine.h"
+
+#include "document/Geometry.h"
+#include "document/Pens.h"
+#include "document/SketchBitmap.h"
+#include "document/TechDocument.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+using namespace app_testing;
+
+namespace {
+
+constexpr int Width = 200;
+constexpr int Height = 150;
+constexpr gdi::COLORREF White = 0xFFFFFF;
+
+using TSegments = std::vector<std::pair<gdi::Point, gdi::Point>>;
+
+void sendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button = Qt::NoButton) {
+    const Qt::MouseButtons buttons =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+class LineTool : public ::testing::Test {
+  protected:
+    LineTool() : setup({}, {900, 700}), form(setup.Form()) { setup.NewSketch(Width, Height); }
+
+    TTechDrawSurf* surf() { return form.DrawSurf; }
+    void enter(QPoint at) {
+        QEnterEvent event{QPointF(at), QPointF(at), QPointF(surf()->mapToGlobal(at))};
+        QApplication::sendEvent(surf(), &event);
+    }
+    void leave() {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(surf(), &event);
+    }
+    void move(QPoint at) { sendMouse(surf(), QEvent::MouseMove, at); }
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        sendMouse(surf(), QEvent::MouseButtonPress, at, button);
+        sendMouse(surf(), QEvent::MouseButtonRelease, at, button);
+    }
+    QAbstractButton* button(const char* name) {
+        return form.findChild<QAbstractButton*>(QString::fromLatin1(name));
+    }
+    void toggle(const char* name) { button(name)->click(); }
+
+    // Segments drawn by the raster layer itself with the line pen on a white sketch,
+    // over ink given as further solid black segments.
+    static gdi::BitmapPtr reference(const TSegments& lines, const TSegments& ink = {}) {
+        auto bitmap = gdi::Bitmap::create(Width, Height, 4, {SketchPalette.begin(), SketchPalette.end()});
+        bitmap->fill(15);
+        gdi::DeviceContext dc;
+        dc.selectBitmap(bitmap);
+        for (const auto& [from, to] : ink) {
+            dc.moveTo(from.x, from.y);
+            dc.lineTo(to.x, to.y);
+        }
+        dc.selectPen(LinePen);
+        for (const auto& [from, to] : lines) {
+            dc.moveTo(from.x, from.y);
+            dc.lineTo(to.x, to.y);
+        }
+        return bitmap;
+    }
+    // The first pixel where the sketch and the reference differ, or none.
+    static std::string firstDifference(const gdi::BitmapPtr& expected) {
+        gdi::DeviceContext dc;
+        dc.selectBitmap(expected);
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x)
+                if (DocDC->getPixel(x, y) != dc.getPixel(x, y))
+                    return "differs at " + std::to_string(x) + "," + std::to_string(y);
+        return "";
+    }
+    static void drawInk(gdi::Point from, gdi::Point to) {
+        gdi::PenPtr old = DocDC->selectPen(gdi::createPenIndirect({gdi::PS_SOLID, 1, 0}));
+        DocDC->moveTo(from.x, from.y);
+        DocDC->lineTo(to.x, to.y);
+        DocDC->selectPen(old);
+    }
+
+    TMainFormSetup setup;
+    TMainForm& form;
+};
+
+TEST_F(LineTool, APolylineIsDrawnSegmentBySegmentAndUndoneTheSameWay) {
+    form.CreateSegmentLineCmd->trigger();
+    auto* tool = dynamic_cast<TSegmentLine*>(CurrentTool.get());
+    ASSERT_NE(tool, nullptr);
+    EXPECT_TRUE(IsButtonEnabled(button("PointCaptButton")));
+    EXPECT_TRUE(form.OrthogonallyCmd->isEnabled());
+    EXPECT_EQ(form.PromptText(),
+              QString::fromUtf8("Задайте начальную точку линии (Enter или лев.кнопка мыши)"));
+
+    enter({10, 10});
+    click({10, 10});
+    EXPECT_EQ(form.PromptText(), QString::fromUtf8("Задайте конечную точку линии (Enter - ОК, Esc - отказ)"));
+    EXPECT_EQ(form.MeasureOrigin, (gdi::Point{10, 10}));
+    move({90, 40});
+    // The rubber segment is a preview only; the click at another place ends it where
+    // the pointer last moved.
+    EXPECT_EQ(firstDifference(reference({})), "");
+    click({95, 45});
+    move({120, 130});
+    EXPECT_EQ(form.MeasureOrigin, (gdi::Point{90, 40}));
+    click({120, 130});
+    move({180, 20});
+    click({180, 20}, Qt::RightButton);
+    EXPECT_EQ(tool->Step, 2);
+    EXPECT_EQ(form.MeasureOrigin, NullPoint);
+    EXPECT_EQ(firstDifference(reference({{{10, 10}, {90, 40}}, {{90, 40}, {120, 130}}})), "");
+
+    form.UndoCmd->trigger();
+    EXPECT_EQ(firstDifference(reference({{{10, 10}, {90, 40}}})), "");
+    form.UndoCmd->trigger();
+    EXPECT_EQ(firstDifference(reference({})), "");
+    form.RedoCmd->trigger();
+    EXPECT_EQ(firstDifference(reference({{{10, 10}, {90, 40}}})), "");
+}
+
+TEST_F(LineTool, EnterAndEscClickWhereThePointerIs) {
+    form.CreateSegmentLineCmd->trigger();
+    enter({30, 30});
+    QCursor::setPos(surf()->mapToGlobal(QPoint(30, 30)));
+    if (QCursor::pos() != surf()->mapToGlobal(QPoint(30, 30))) GTEST_SKIP() << "the pointer cannot be placed";
+    QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(CurrentTool->Step, 3);
+    move({70, 30});
+    QCursor::setPos(surf()->mapToGlobal(QPoint(70, 30)));
+    QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+    QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
+    EXPECT_EQ(CurrentTool->Step, 2);
+    EXPECT_EQ(firstDifference(reference({{{30, 30}, {70, 30}}})), "");
+}
+
+TEST_F(LineTool, CaptureStartsOnNearbyInkAndLeavesABlankClickAlone) {
+    drawInk({50, 0}, {50, 150});
+    form.CreateSegmentLineCmd->trigger();
+    toggle("PointCaptButton");
+    auto* tool = dynamic_cast<TSegmentLine*>(CurrentTool.get());
+    ASSERT_TRUE(tool->FPointCapture);
+    enter({53, 60});
+    // Three pixels to the right: the first square that reaches the line is the one of
+    // radius 3, whose leftmost column meets it first at its top.
+    click({53, 60});
+    EXPECT_EQ(tool->FStart, (gdi::Point{50, 57}));
+    click({53, 60}, Qt::RightButton);
+    click({150, 100});
+    EXPECT_EQ(tool->FStart, (gdi::Point{150, 100}));
+    // The end runs on along the segment onto the line.
+    move({150, 100});
+    click({150, 100}, Qt::RightButton);
+    click({150, 100});
+    move({58, 100});
+    click({58, 100});
+    EXPECT_EQ(firstDifference(reference({{{150, 100}, {50, 100}}}, {{{50, 0}, {50, 150}}})), "");
+}
+
+TEST_F(LineTool, OrthogonalModeGoesHorizontalOnTheDiagonalAndRightClickDropsTheRubberSegment) {
+    form.CreateSegmentLineCmd->trigger();
+    toggle("OrthogonallyToolButton");
+    auto* tool = dynamic_cast<TSegmentLine*>(CurrentTool.get());
+    ASSERT_TRUE(tool->FOrthogonal);
+    enter({20, 20});
+    click({20, 20});
+    move({60, 60});
+    EXPECT_EQ(tool->FEnd, (gdi::Point{60, 20}));
+    move({60, 61});
+    EXPECT_EQ(tool->FEnd, (gdi::Point{20, 61}));
+    move({60, 60});
+    click({60, 60});
+    move({60, 140});
+    click({60, 140}, Qt::RightButton);
+    EXPECT_EQ(firstDifference(reference({{{20, 20}, {60, 20}}})), "");
+
+    // Each line tool class keeps its own buttons.
+    form.CreateSolidLineCmd->trigger();
+    EXPECT_FALSE(IsButtonDown(button("OrthogonallyToolButton")));
+    form.CreateSegmentLineCmd->trigger();
+    EXPECT_TRUE(IsButtonDown(button("OrthogonallyToolButton")));
+    form.CreateSolidLineCmd->trigger();
+    SelectTool(nullptr, nullptr, nullptr);
+    EXPECT_FALSE(IsButtonEnabled(button("PointCaptButton")));
+}
+
+TEST_F(LineTool, AFreeHandStrokeFollowsThePointerLeavesAGapOutsideAndIsOneUndoStep) {
+    form.CreateSolidLineCmd->trigger();
+    ASSERT_NE(dynamic_cast<TSmoothLine*>(CurrentTool.get()), nullptr);
+    enter({10, 100});
+    click({10, 100});
+    EXPECT_EQ(form.PromptText(), QString::fromUtf8("Укажите направление линии (Esc - отказ)"));
+    move({30, 90});
+    move({50, 95});
+    leave();
+    move({100, 20});
+    enter({120, 40});
+    move({140, 60});
+    click({140, 60});
+    EXPECT_EQ(CurrentTool->Step, 2);
+    EXPECT_EQ(
+        firstDifference(reference({{{10, 100}, {30, 90}}, {{30, 90}, {50, 95}}, {{120, 40}, {140, 60}}})),
+        "");
+    form.UndoCmd->trigger();
+    EXPECT_EQ(firstDifference(reference({})), "");
+}
+
+TEST_F(LineTool, AShortStrokeCapturesAlongItsOwnDirection) {
+    drawInk({100, 0}, {100, 150});
+    form.CreateSolidLineCmd->trigger();
+    toggle("PointCaptButton");
+    enter({40, 70});
+    click({40, 70});
+    move({95, 70});
+    click({95, 70});
+    EXPECT_EQ(
+        firstDifference(reference({{{40, 70}, {95, 70}}, {{95, 70}, {100, 70}}}, {{{100, 0}, {100, 150}}})),
+        "");
+}
+
+TEST_F(LineTool, DashedAndWideStylesFromTheStyleList) {
+    form.CreateSegmentLineCmd->trigger();
+    for (int item : {3, 2}) {
+        form.LinesStyleListChange(item);
+        enter({10, 20});
+        click({10, 20});
+        move({190, 130});
+        click({190, 130});
+        click({190, 130}, Qt::RightButton);
+        EXPECT_EQ(firstDifference(reference({{{10, 20}, {190, 130}}})), "") << "item " << item;
+        form.UndoCmd->trigger();
+    }
+}
+
+} // namespace
