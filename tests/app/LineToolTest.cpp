@@ -5,8 +5,10 @@
 #include "AppTestSupport.h"
 
 #include "app/MainForm.h"
+#include "app/StatusPanels.h"
 #include "app/TechDrawSurf.h"
 #include "tools/base/ButtonState.h"
+#include "tools/base/ToolResults.h"
 #include "tools/base/ToolSwitch.h"
 #include "tools/draw/SegmentLine.h"
 #include "tools/draw/SmoothLine.h"
@@ -142,6 +144,54 @@ TEST_F(LineTool, APolylineIsDrawnSegmentBySegmentAndUndoneTheSameWay) {
     EXPECT_EQ(firstDifference(reference({{{10, 10}, {90, 40}}})), "");
 }
 
+TEST_F(LineTool, TheReadOutsCountFromTheSegmentStartWhileItIsOpen) {
+    form.CreateSegmentLineCmd->trigger();
+    enter({0, 0});
+    move({0, 0});
+    const QString atZeroX = form.InformationStatusBar->PanelText(1);
+    const QString atZeroY = form.InformationStatusBar->PanelText(2);
+    click({40, 25});
+    move({40, 25});
+    EXPECT_EQ(form.InformationStatusBar->PanelText(1), atZeroX);
+    EXPECT_EQ(form.InformationStatusBar->PanelText(2), atZeroY);
+    click({40, 25}, Qt::RightButton);
+    move({40, 25});
+    EXPECT_NE(form.InformationStatusBar->PanelText(1), atZeroX);
+    EXPECT_NE(form.InformationStatusBar->PanelText(2), atZeroY);
+    click({40, 25});
+    SelectTool(nullptr, nullptr, nullptr);
+    EXPECT_EQ(form.MeasureOrigin, NullPoint);
+}
+
+TEST_F(LineTool, AsASubToolThePolylineHandsItsSegmentsToItsOwner) {
+    form.CreateSolidLineCmd->trigger();
+    TTechBase* owner = CurrentTool.get();
+    std::vector<std::pair<int32_t, TLineResult>> got;
+    owner->OnResult = [&](int32_t code, const void* record, int32_t sender) {
+        EXPECT_EQ(sender, SenderLine);
+        got.emplace_back(code, *static_cast<const TLineResult*>(record));
+    };
+    form.LinesStyleListChange(1);
+    {
+        auto sub = CreateToolFor<TSegmentLine>(owner, true, gdi::Point{20, 30});
+        EXPECT_EQ(sub->Step, 3);
+        EXPECT_FALSE(sub->FPointCapture);
+        move({60, 30});
+        click({60, 30});
+        click({60, 30}, Qt::RightButton);
+    }
+    ASSERT_EQ(got.size(), 3u);
+    EXPECT_EQ(got[0].first, ResultMoved);
+    EXPECT_EQ(got[1].first, ResultFixed);
+    EXPECT_EQ(got[2].first, ResultEnded);
+    const TLineResult& fixed = got[1].second;
+    EXPECT_EQ((gdi::Point{fixed.StartX, fixed.StartY}), (gdi::Point{20, 30}));
+    EXPECT_EQ((gdi::Point{fixed.EndX, fixed.EndY}), (gdi::Point{60, 30}));
+    EXPECT_EQ(fixed.PenWidth, 3);
+    // The owner draws, not the sub-tool.
+    EXPECT_EQ(firstDifference(reference({})), "");
+}
+
 TEST_F(LineTool, EnterAndEscClickWhereThePointerIs) {
     form.CreateSegmentLineCmd->trigger();
     enter({30, 30});
@@ -178,6 +228,13 @@ TEST_F(LineTool, CaptureStartsOnNearbyInkAndLeavesABlankClickAlone) {
     move({58, 100});
     click({58, 100});
     EXPECT_EQ(firstDifference(reference({{{150, 100}, {50, 100}}}, {{{50, 0}, {50, 150}}})), "");
+
+    // Two dots at the same distance: the column further left wins over the row higher up.
+    click({150, 100}, Qt::RightButton);
+    DocDC->setPixel(127, 62, 0);
+    DocDC->setPixel(130, 57, 0);
+    click({130, 60});
+    EXPECT_EQ(tool->FStart, (gdi::Point{127, 62}));
 }
 
 TEST_F(LineTool, OrthogonalModeGoesHorizontalOnTheDiagonalAndRightClickDropsTheRubberSegment) {
