@@ -192,6 +192,21 @@ TEST_F(LineTool, AsASubToolThePolylineHandsItsSegmentsToItsOwner) {
     EXPECT_EQ(firstDifference(reference({})), "");
 }
 
+TEST_F(LineTool, TheRubberSegmentIsPaintedGreenAndFinishDrawsItWithoutClosingTheChain) {
+    form.CreateSegmentLineCmd->trigger();
+    enter({20, 40});
+    click({20, 40});
+    move({100, 80});
+    const QImage shown = surf()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(60, 60), 0xFF00FF00u);
+    EXPECT_EQ(DocDC->getPixel(60, 60), White);
+    form.CompleteCmd->trigger();
+    EXPECT_EQ(CurrentTool->Step, 3);
+    EXPECT_EQ(firstDifference(reference({{{20, 40}, {100, 80}}})), "");
+    form.UndoCmd->trigger();
+    EXPECT_EQ(firstDifference(reference({})), "");
+}
+
 TEST_F(LineTool, EnterAndEscClickWhereThePointerIs) {
     form.CreateSegmentLineCmd->trigger();
     enter({30, 30});
