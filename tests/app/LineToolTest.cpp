@@ -220,6 +220,17 @@ TEST_F(LineTool, EnterAndEscClickWhereThePointerIs) {
     QTest::keyClick(form.windowHandle(), Qt::Key_Escape);
     EXPECT_EQ(CurrentTool->Step, 2);
     EXPECT_EQ(firstDifference(reference({{{30, 30}, {70, 30}}})), "");
+
+    // The arrows walk the pointer one sketch pixel at a time; Enter then fixes the
+    // segment where it stopped.
+    QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(form.windowHandle(), Qt::Key_Down);
+    QApplication::processEvents();
+    EXPECT_EQ(QCursor::pos(), surf()->mapToGlobal(QPoint(70, 40)));
+    move(surf()->mapFromGlobal(QCursor::pos()));
+    QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(firstDifference(reference({{{30, 30}, {70, 30}}, {{70, 30}, {70, 40}}})), "");
 }
 
 TEST_F(LineTool, CaptureStartsOnNearbyInkAndLeavesABlankClickAlone) {
