@@ -9,6 +9,7 @@
 #include "document/Folders.h"
 #include "document/TechDocument.h"
 #include "tools/base/ButtonState.h"
+#include "tools/draw/SegmentLine.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -80,8 +81,19 @@ void TMainForm::SetTransparentCmdExecute() {
 }
 
 void TMainForm::SetPointCapture() {
-    if (!CurrentToolIs(TToolId::SegmentLine) && !CurrentToolIs(TToolId::SmoothLine))
-        SetButtonDown(findChild<QAbstractButton*>(QStringLiteral("PointCaptButton")), false);
+    auto* button = findChild<QAbstractButton*>(QStringLiteral("PointCaptButton"));
+    if (auto* line = dynamic_cast<TLine*>(CurrentTool.get()))
+        line->FPointCapture = IsButtonDown(button);
+    else
+        SetButtonDown(button, false);
+}
+
+void TMainForm::SetOrthogonal() {
+    auto* button = findChild<QAbstractButton*>(QStringLiteral("OrthogonallyToolButton"));
+    if (auto* line = dynamic_cast<TSegmentLine*>(CurrentTool.get()))
+        line->SetOrthogonal(IsButtonDown(button));
+    else
+        SetButtonDown(button, false);
 }
 
 void TMainForm::CompleteCmdExecute() {

@@ -221,6 +221,7 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     void LoadFragmentCmdExecute();
     void RotateImageCmdExecute();
     void SetPointCapture();
+    void SetOrthogonal();
     void DopuskPopupClick(QAction* sender);
     // The commands that only choose a tool: the tool, button and dialog of the action.
     void SelectToolOfAction(QAction* sender);

@@ -1,9 +1,16 @@
 #include "app/ToolCatalogue.h"
 
+#include "tools/draw/SegmentLine.h"
+#include "tools/draw/SmoothLine.h"
+
 TToolEntry ToolEntry(TToolId id) {
     switch (id) {
     // Each tool joins here with its class and dialog as it becomes part of the program,
     // for example: case TToolId::Circle: return {ToolClass<TCircle>, nullptr, &IsToolOfKind<TCircle>};
+    case TToolId::SegmentLine:
+        return {ToolClass<TSegmentLine>, nullptr, &IsToolOfKind<TSegmentLine>};
+    case TToolId::SmoothLine:
+        return {ToolClass<TSmoothLine>, nullptr, &IsToolOfKind<TSmoothLine>};
     default:
         return {};
     }
