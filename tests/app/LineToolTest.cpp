@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -336,6 +337,33 @@ TEST_F(LineTool, DashedAndWideStylesFromTheStyleList) {
         EXPECT_EQ(firstDifference(reference({{{10, 20}, {190, 130}}})), "") << "item " << item;
         form.UndoCmd->trigger();
     }
+}
+
+TEST_F(LineTool, ADrawnSketchSavedAndReopenedKeepsEveryPixel) {
+    form.CreateSegmentLineCmd->trigger();
+    enter({10, 10});
+    click({10, 10});
+    move({150, 60});
+    click({150, 60});
+    move({40, 140});
+    click({40, 140});
+    click({40, 140}, Qt::RightButton);
+    const gdi::BitmapPtr expected = reference({{{10, 10}, {150, 60}}, {{150, 60}, {40, 140}}});
+    ASSERT_EQ(firstDifference(expected), "");
+
+    const QString folder = QDir::temp().filePath(QStringLiteral("verigraf-line-roundtrip"));
+    QDir(folder).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const char* name : {"lines.ilj", "lines.bmp"}) {
+        const std::string path = QDir(folder).filePath(QString::fromLatin1(name)).toStdString();
+        ASSERT_TRUE(Document->SaveToFile(path)) << name;
+        EXPECT_FALSE(Document->Modified);
+        setup.NewSketch(Width, Height);
+        ASSERT_NE(firstDifference(expected), "") << "the blank sketch must differ";
+        ASSERT_TRUE(Document->LoadFromFile(path)) << name;
+        EXPECT_EQ(firstDifference(expected), "") << name;
+    }
+    QDir(folder).removeRecursively();
 }
 
 } // namespace
