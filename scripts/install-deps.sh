@@ -6,7 +6,7 @@ set -e
 PACKAGES="g++ make cmake ninja-build pkg-config \
   qt6-base-dev libqt6printsupport6 libgl-dev \
   libfreetype-dev libfontconfig-dev zlib1g-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev clang \
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev \
   python3 python3-fonttools fonts-liberation fonts-dejavu-core \
   xvfb xauth"
 
