@@ -3,6 +3,7 @@
 // which the block is moved, turned and scaled, and stamped into sketches any number of
 // times. Instrument sketches are blocks too; .blk and .ins files share one format.
 
+#include "document/Geometry.h"
 #include "gdi/DeviceContext.h"
 #include "gdi/Types.h"
 
@@ -11,12 +12,8 @@
 #include <string>
 #include <vector>
 
-// A point in single precision, as blocks keep and store their points.
-struct TBlockPoint {
-    float x = 0;
-    float y = 0;
-    friend bool operator==(const TBlockPoint&, const TBlockPoint&) = default;
-};
+// Blocks keep and store their points in single precision, as the tools work with them.
+using TBlockPoint = TPointF;
 
 // A segment between two points of the block, drawn with a pen of its own. The record is
 // also the layout of a segment in the files.

@@ -9,6 +9,14 @@
 
 inline constexpr gdi::Point NullPoint{0, 0};
 
+// A point in single precision: the tools' construction points and the points blocks
+// keep and store.
+struct TPointF {
+    float x = 0;
+    float y = 0;
+    friend bool operator==(const TPointF&, const TPointF&) = default;
+};
+
 gdi::Point MakePoint(int32_t x, int32_t y);
 
 // Halves truncate toward zero, so the middle of (-3, 0) and (0, 0) is (-1, 0).

@@ -2,14 +2,8 @@
 // Point geometry several tools share, on top of the sketch's own (document/Geometry.h).
 // Conversions to whole pixels round to nearest with ties to even.
 
+#include "document/Geometry.h"
 #include "gdi/Types.h"
-
-// A point in single precision.
-struct TPointF {
-    float x = 0;
-    float y = 0;
-    friend bool operator==(const TPointF&, const TPointF&) = default;
-};
 
 TPointF MakePointF(float x, float y);
 TPointF ToPointF(gdi::Point point);
