@@ -21,7 +21,7 @@ QStringList SketchesToOpenFromLine(const QString& line) {
             valueEnd < 0 ? line.mid(valueStart) : line.mid(valueStart, valueEnd - valueStart);
         if (name.compare(QLatin1String("open"), Qt::CaseInsensitive) == 0 ||
             name.compare(QLatin1String("o"), Qt::CaseInsensitive) == 0) {
-            if (!value.isEmpty()) paths.append(value);
+            if (!value.trimmed().isEmpty()) paths.append(value);
         }
         if (valueEnd < 0) break;
         pos = valueEnd;

@@ -25,6 +25,7 @@ using L = TActionList;
 using T = TToolId;
 using P = TButtonPicture;
 constexpr auto selectTool = &callWithSender<&F::SelectToolOfAction>;
+constexpr auto optionCmd = &callWithSender<&F::OptionCmdExecute>;
 
 // clang-format off
 const std::array Rows = {
@@ -45,7 +46,7 @@ TActionRow{L::Standart,   &F::MagnifyInc,             "MagnifyInc",             
 TActionRow{L::Standart,   &F::MagnifyDec,             "MagnifyDec",             "Уменьшить",                     "Ctrl+U",       2,  &callWithTag<&F::SelMagnify>,        true,  T::None,               "",                             P::ZoomOut},
 TActionRow{L::Standart,   &F::ViewAll,                "ViewAll",                "Увидеть все",                   "",             0,  &call<&F::ViewAllExecute>,           false, T::None,               "",                             P::ViewAll},
 TActionRow{L::Standart,   &F::MarqueeCmd,             "MarqueeCmd",             "Marquee",                       "",             0,  &call<&F::MarqueeCmdExecute>,        true,  T::Marquee,            "MarqueeToolButton",            P::Marquee},
-TActionRow{L::Standart,   &F::SetTransparentCmd,      "SetTransparentCmd",      "SetTransparent",                "",             0,  &call<&F::SetTransparentCmdExecute>, false, T::Marquee,            "",                             P::Transparent},
+TActionRow{L::Standart,   &F::SetTransparentCmd,      "SetTransparentCmd",      "SetTransparent",                "",             0,  optionCmd,                           false, T::Marquee,            "",                             P::Transparent},
 TActionRow{L::Standart,   &F::AboutCmd,               "AboutCmd",               "&О программе...",               "",             0,  &call<&F::AboutCmdExecute>,          true,  T::None,               "",                             P::None},
 TActionRow{L::Standart,   &F::HelpCmd,                "HelpCmd",                "Справка по Вериграфу",          "F1",           0,  &call<&F::HelpCmdExecute>,           true,  T::None,               "",                             P::Help},
 TActionRow{L::Standart,   &F::CompleteCmd,            "CompleteCmd",            "Завершить",                     "",             0,  &call<&F::CompleteCmdExecute>,       true,  T::None,               "",                             P::None},
@@ -68,8 +69,8 @@ TActionRow{L::Tools,      &F::CircleCmd,              "CircleCmd",              
 TActionRow{L::Tools,      &F::ArcCmd,                 "ArcCmd",                 "Дуги",                          "",             2,  selectTool,                          true,  T::Arc,                "ArcToolButton",                P::Arc},
 TActionRow{L::Tools,      &F::CircleToPartCmd,        "CircleToPartCmd",        "Окружность на части",           "",             3,  selectTool,                          true,  T::DivCircleByPart,    "CircleByPartToolButton",       P::CircleByPart},
 TActionRow{L::Tools,      &F::CircleToCirclesCmd,     "CircleToCirclesCmd",     "Много окружностей",             "",             4,  selectTool,                          true,  T::DivCircleByCircle,  "ManyCircleToolButton",         P::ManyCircles},
-TActionRow{L::Tools,      &F::PointCaptureCmd,        "PointCaptureCmd",        "Привязка линии",                "",             0,  &call<&F::SetPointCapture>,          false, T::SegmentLine,        "",                             P::PointCapture},
-TActionRow{L::Tools,      &F::OrthogonallyCmd,        "OrthogonallyCmd",        "Ортогонально",                  "",             1,  &call<&F::SetOrthogonal>,            false, T::SegmentLine,        "",                             P::Orthogonally},
+TActionRow{L::Tools,      &F::PointCaptureCmd,        "PointCaptureCmd",        "Привязка линии",                "",             0,  optionCmd,                           false, T::SegmentLine,        "",                             P::PointCapture},
+TActionRow{L::Tools,      &F::OrthogonallyCmd,        "OrthogonallyCmd",        "Ортогонально",                  "",             1,  optionCmd,                           false, T::SegmentLine,        "",                             P::Orthogonally},
 TActionRow{L::Tools,      &F::ShowFillingWindowCmd,   "ShowFillingWindowCmd",   "Штриховка",                     "",             0,  selectTool,                          true,  T::Filling,            "FillButton",                   P::Filling},
 TActionRow{L::Tools,      &F::MirrorUpDownCmd,        "MirrorUpDownCmd",        "Окно зеркально верх-низ",       "",             1,  selectTool,                          true,  T::MirrorUpDown,       "MirrorUpDownToolButton",       P::MirrorUpDown},
 TActionRow{L::Tools,      &F::MirrorLeftRightCmd,     "MirrorLeftRightCmd",     "Окно зеркально право-лево",     "",             2,  selectTool,                          true,  T::MirrorLeftRight,    "MirrorLeftRightToolButton",    P::MirrorLeftRight},
@@ -83,8 +84,8 @@ TActionRow{L::Tools,      &F::DiametralSizeCmd,       "DiametralSizeCmd",       
 TActionRow{L::Tools,      &F::RadiusSizeCmd,          "RadiusSizeCmd",          "Радиус",                        "",             3,  selectTool,                          true,  T::RadiusSize,         "RadiusSizeButton",             P::RadiusSize},
 TActionRow{L::Tools,      &F::RadialSizeCmd,          "RadialSizeCmd",          "Угловой размер",                "",             4,  selectTool,                          true,  T::RadialSize,         "RadialSizeButton",             P::RadialSize},
 TActionRow{L::Tools,      &F::FreeLineCmd,            "FreeLineCmd",            "Размер на выноске",             "",             5,  selectTool,                          true,  T::FreeLine,           "FreeLineButton",               P::FreeLine},
-TActionRow{L::Tools,      &F::FreePoint1,             "FreePoint1",             "Стрелка в начале линии",        "",             1,  nullptr,                             false, T::FreeLine,           "",                             P::FreePoint1},
-TActionRow{L::Tools,      &F::FreePoint2,             "FreePoint2",             "Стрелка в конце линии",         "",             2,  nullptr,                             false, T::FreeLine,           "",                             P::FreePoint2},
+TActionRow{L::Tools,      &F::FreePoint1,             "FreePoint1",             "Стрелка в начале линии",        "",             1,  optionCmd,                           false, T::FreeLine,           "",                             P::FreePoint1},
+TActionRow{L::Tools,      &F::FreePoint2,             "FreePoint2",             "Стрелка в конце линии",         "",             2,  optionCmd,                           false, T::FreeLine,           "",                             P::FreePoint2},
 TActionRow{L::Tools,      &F::CancelFreeLineCmd,      "CancelFreeLineCmd",      "Отказ от точки",                "",             3,  nullptr,                             true,  T::FreeLine,           "",                             P::None},
 TActionRow{L::Tools,      &F::MarkCmd,                "MarkCmd",                "Спецзнаки",                     "",             0,  selectTool,                          true,  T::Mark,               "MarkToolButton",               P::Mark},
 TActionRow{L::Tools,      &F::CreateDopuskTableCmd,   "CreateDopuskTableCmd",   "Допуск формы",                  "",             0,  selectTool,                          true,  T::Dopusk,             "DopuskToolButton",             P::Dopusk},

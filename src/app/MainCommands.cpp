@@ -1,6 +1,7 @@
 // The main window's commands that choose tools or hand a command to the current tool,
 // the edit commands, and help and about. A command meant for a particular tool does
-// nothing unless that tool is current (the option buttons are put back up).
+// nothing unless that tool is current; an option button no current tool takes is put
+// back up.
 #include "app/AboutForm.h"
 #include "app/HelpWindow.h"
 #include "app/MainActions.h"
@@ -9,7 +10,7 @@
 #include "document/Folders.h"
 #include "document/TechDocument.h"
 #include "tools/base/ButtonState.h"
-#include "tools/draw/SegmentLine.h"
+#include "tools/base/OptionButtons.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -75,24 +76,11 @@ void TMainForm::MarqueeCmdExecute() {
     RefreshEditActions();
 }
 
-void TMainForm::SetTransparentCmdExecute() {
-    if (!CurrentToolIs(TToolId::Marquee))
-        SetButtonDown(findChild<QAbstractButton*>(QStringLiteral("TransparenToolButton")), false);
-}
-
-void TMainForm::SetPointCapture() {
-    auto* button = findChild<QAbstractButton*>(QStringLiteral("PointCaptButton"));
-    if (auto* line = dynamic_cast<TLine*>(CurrentTool.get()))
-        line->FPointCapture = IsButtonDown(button);
-    else
-        SetButtonDown(button, false);
-}
-
-void TMainForm::SetOrthogonal() {
-    auto* button = findChild<QAbstractButton*>(QStringLiteral("OrthogonallyToolButton"));
-    if (auto* line = dynamic_cast<TSegmentLine*>(CurrentTool.get()))
-        line->SetOrthogonal(IsButtonDown(button));
-    else
+void TMainForm::OptionCmdExecute(QAction* sender) {
+    const TOptionButtonRow* option = OptionOfAction(sender->objectName().toStdString());
+    if (!option) return;
+    auto* button = findChild<QAbstractButton*>(QLatin1String(option->ComponentName));
+    if (!CurrentTool || !CurrentTool->OptionToggled(option->Button, IsButtonDown(button)))
         SetButtonDown(button, false);
 }
 

@@ -213,15 +213,14 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     // Tag 1 cut, 2 copy, 3 paste, 4 delete.
     void EditExecute(int tag);
     void MarqueeCmdExecute();
-    void SetTransparentCmdExecute();
     void AboutCmdExecute();
     void HelpCmdExecute();
     void CompleteCmdExecute();
     void CancelCmdExecute();
     void LoadFragmentCmdExecute();
     void RotateImageCmdExecute();
-    void SetPointCapture();
-    void SetOrthogonal();
+    // An option button was toggled: the current tool takes it, or it goes back up.
+    void OptionCmdExecute(QAction* sender);
     void DopuskPopupClick(QAction* sender);
     // The commands that only choose a tool: the tool, button and dialog of the action.
     void SelectToolOfAction(QAction* sender);

@@ -3,6 +3,7 @@
 #include "app/Cursors.h"
 #include "app/MainForm.h"
 #include "tools/base/BttnStateStorage.h"
+#include "tools/base/TechBase.h"
 #include "tools/base/ToolSwitch.h"
 
 #include <QAbstractButton>
@@ -10,59 +11,17 @@
 #include <QCursor>
 #include <QMenu>
 
+#include <array>
+
 namespace {
 
-const char* optionButtonName(TOptionButton which) {
-    switch (which) {
-    case TOptionButton::PointCapt:
-        return "PointCaptButton";
-    case TOptionButton::Orthogonally:
-        return "OrthogonallyToolButton";
-    case TOptionButton::Transparent:
-        return "TransparenToolButton";
-    case TOptionButton::FreePoint1:
-        return "FreePoint1Button";
-    case TOptionButton::FreePoint2:
-        return "FreePoint2Button";
-    }
-    return "";
-}
-
-const char* actionName(TMainAction which) {
-    switch (which) {
-    case TMainAction::Undo:
-        return "UndoCmd";
-    case TMainAction::Redo:
-        return "RedoCmd";
-    case TMainAction::SaveFragment:
-        return "SaveFragmentCmd";
-    case TMainAction::CompleteRight:
-        return "CompleteRightCmd";
-    case TMainAction::CompleteDown:
-        return "CompleteDownCmd";
-    case TMainAction::FreePoint1:
-        return "FreePoint1";
-    case TMainAction::FreePoint2:
-        return "FreePoint2";
-    }
-    return "";
-}
-
-const char* popupName(TPopupMenu which) {
-    switch (which) {
-    case TPopupMenu::Copy:
-        return "CopyPopup";
-    case TPopupMenu::FourVertex:
-        return "FourVertexPopup";
-    case TPopupMenu::Rotate:
-        return "RotatePopup";
-    case TPopupMenu::Dopusk:
-        return "DopuskPopup";
-    case TPopupMenu::FreeLine:
-        return "FreeLinePopup";
-    }
-    return "";
-}
+// Component names, in the order of the enumerations.
+constexpr std::array<const char*, 5> ActionNames = {"SaveFragmentCmd", "CompleteRightCmd", "CompleteDownCmd",
+                                                    "FreePoint1", "FreePoint2"};
+constexpr std::array<const char*, 5> PopupNames = {"CopyPopup", "FourVertexPopup", "RotatePopup",
+                                                   "DopuskPopup", "FreeLinePopup"};
+static_assert(ActionNames.size() == size_t(TMainAction::FreePoint2) + 1);
+static_assert(PopupNames.size() == size_t(TPopupMenu::FreeLine) + 1);
 
 TShiftState shiftOf(const TSurfMouse& m) {
     return ShiftStateOf(m.Modifiers, m.Buttons, m.Double);
@@ -72,20 +31,20 @@ TShiftState shiftOf(const TSurfMouse& m) {
 
 TMainFormToolHost::TMainFormToolHost(TMainForm& form) : m_form(form) {
     TTechDrawSurf* surf = m_form.DrawSurf;
-    surf->OnMouseDown = [this, surf](const TSurfMouse& m) {
-        if (m_surfaceTool) m_surfaceTool->SurfMouseDown(surf, m.Button, shiftOf(m), m.X, m.Y);
+    surf->OnMouseDown = [surf](const TSurfMouse& m) {
+        if (TTechBase* tool = SurfaceEventTool()) tool->SurfMouseDown(surf, m.Button, shiftOf(m), m.X, m.Y);
     };
-    surf->OnMouseUp = [this, surf](const TSurfMouse& m) {
-        if (m_surfaceTool) m_surfaceTool->SurfMouseUp(surf, m.Button, shiftOf(m), m.X, m.Y);
+    surf->OnMouseUp = [surf](const TSurfMouse& m) {
+        if (TTechBase* tool = SurfaceEventTool()) tool->SurfMouseUp(surf, m.Button, shiftOf(m), m.X, m.Y);
     };
-    surf->OnMouseMove = [this, surf](const TSurfMouse& m) {
-        if (m_surfaceTool) m_surfaceTool->SurfMouseMove(surf, shiftOf(m), m.X, m.Y);
+    surf->OnMouseMove = [surf](const TSurfMouse& m) {
+        if (TTechBase* tool = SurfaceEventTool()) tool->SurfMouseMove(surf, shiftOf(m), m.X, m.Y);
     };
-    surf->OnMouseEnter = [this](int x, int y) {
-        if (m_surfaceTool) m_surfaceTool->SurfMouseEnter(x, y);
+    surf->OnMouseEnter = [](int x, int y) {
+        if (TTechBase* tool = SurfaceEventTool()) tool->SurfMouseEnter(x, y);
     };
-    surf->OnMouseLeave = [this](int x, int y) {
-        if (m_surfaceTool) m_surfaceTool->SurfMouseLeave(x, y);
+    surf->OnMouseLeave = [](int x, int y) {
+        if (TTechBase* tool = SurfaceEventTool()) tool->SurfMouseLeave(x, y);
     };
     BttnStateStorage = std::make_unique<TBttnStateStorage>();
     SetToolHost(this);
@@ -123,10 +82,6 @@ void TMainFormToolHost::SetSurfaceCursor(int cursorId) {
     m_form.DrawSurf->setCursor(ProgramCursor(cursorId));
 }
 
-void TMainFormToolHost::BindSurfaceEvents(TTechBase* tool) {
-    m_surfaceTool = tool;
-}
-
 void TMainFormToolHost::InvalidateSurface() {
     m_form.DrawSurf->update();
 }
@@ -160,15 +115,15 @@ void TMainFormToolHost::SetPointerPos(QPoint screen) {
 }
 
 QAbstractButton* TMainFormToolHost::OptionButton(TOptionButton which) {
-    return m_form.findChild<QAbstractButton*>(QLatin1String(optionButtonName(which)));
+    return m_form.findChild<QAbstractButton*>(QLatin1String(OptionButtonName(which)));
 }
 
 QAction* TMainFormToolHost::MainAction(TMainAction which) {
-    return m_form.findChild<QAction*>(QLatin1String(actionName(which)));
+    return m_form.findChild<QAction*>(QLatin1String(ActionNames[size_t(which)]));
 }
 
 void TMainFormToolHost::PopupMenu(TPopupMenu which, QPoint screen) {
-    if (QMenu* menu = m_form.findChild<QMenu*>(QLatin1String(popupName(which)))) menu->popup(screen);
+    if (QMenu* menu = m_form.findChild<QMenu*>(QLatin1String(PopupNames[size_t(which)]))) menu->popup(screen);
 }
 
 QWidget* TMainFormToolHost::MainWindow() {

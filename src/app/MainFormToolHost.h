@@ -1,8 +1,8 @@
 #pragma once
 // The main window as the tools see it: their host, made by the window's creation and
-// freed with the window. It owns the surface's mouse events (handing them to whichever
-// tool holds the surface) and the option-button store, and finds the buttons, actions
-// and pop-up menus the tools switch by their component names.
+// freed with the window. It hands the surface's mouse events to whichever tool holds the
+// surface, owns the option-button store, and finds the buttons, actions and pop-up
+// menus the tools switch by their component names.
 
 #include "tools/base/ToolHost.h"
 
@@ -22,7 +22,6 @@ class TMainFormToolHost final : public TToolHost {
     gdi::Point GetMeasureOrigin() const override;
     void SetMeasureOrigin(gdi::Point origin) override;
     void SetSurfaceCursor(int cursorId) override;
-    void BindSurfaceEvents(TTechBase* tool) override;
     void InvalidateSurface() override;
     int Zoom() const override;
     QPoint ScrollOffset() const override;
@@ -37,11 +36,6 @@ class TMainFormToolHost final : public TToolHost {
     QWidget* MainWindow() override;
     void ActivateMainWindow() override;
 
-    TTechBase* SurfaceTool() const { return m_surfaceTool; }
-
   private:
     TMainForm& m_form;
-    // The surface's events go here; a tool that takes the surface over only changes it,
-    // so that no handler is replaced while it runs.
-    TTechBase* m_surfaceTool = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/ColorPanel.h"
 #include "app/MainForm.h"
 #include "app/TechComboBox.h"
+#include "tools/base/OptionButtons.h"
 
 #include <QActionGroup>
 #include <QToolBar>
@@ -23,7 +24,8 @@ QToolBar* newBar(QMainWindow* window, const char* name, const QString& title) {
 }
 
 // The button the bar makes for the action, named so that the tools and the option-button
-// store find it; keys stay with the drawing.
+// store find it (option buttons take their names from the option table); keys stay with
+// the drawing.
 QToolButton* button(QToolBar* bar, QAction* action, const char* name) {
     bar->addAction(action);
     auto* made = qobject_cast<QToolButton*>(bar->widgetForAction(action));
@@ -71,7 +73,7 @@ void TMainForm::CreateToolBars() {
     button(StandartToolBar, CopyCmd, "CopyButton");
     button(StandartToolBar, PasteCmd, "PasteButton");
     checkButton(StandartToolBar, MarqueeCmd, "MarqueeToolButton");
-    checkButton(StandartToolBar, SetTransparentCmd, "TransparenToolButton");
+    checkButton(StandartToolBar, SetTransparentCmd, OptionButtonName(TOptionButton::Transparent));
     StandartToolBar->addSeparator();
     button(StandartToolBar, UndoCmd, "UndoButton");
     button(StandartToolBar, RedoCmd, "RedoButton");
@@ -109,9 +111,9 @@ void TMainForm::CreateToolBars() {
     checkButton(LinesToolBar, CreateSegmentLineCmd, "CreateLineButton");
     checkButton(LinesToolBar, CreateSolidLineCmd, "CreateSolidLineButton");
     LinesToolBar->addSeparator();
-    checkButton(LinesToolBar, PointCaptureCmd, "PointCaptButton");
+    checkButton(LinesToolBar, PointCaptureCmd, OptionButtonName(TOptionButton::PointCapt));
     LinesToolBar->addSeparator();
-    button(LinesToolBar, OrthogonallyCmd, "OrthogonallyToolButton");
+    button(LinesToolBar, OrthogonallyCmd, OptionButtonName(TOptionButton::Orthogonally));
     group(this, {OrthogonallyCmd}, true);
 
     CirclesToolBar = newBar(this, "CirclesToolBar", QStringLiteral("Окружности"));
@@ -138,8 +140,8 @@ void TMainForm::CreateToolBars() {
     checkButton(SizeToolBar, RadialSizeCmd, "RadialSizeButton");
     SizeToolBar->addSeparator();
     checkButton(SizeToolBar, FreeLineCmd, "FreeLineButton");
-    checkButton(SizeToolBar, FreePoint1, "FreePoint1Button");
-    checkButton(SizeToolBar, FreePoint2, "FreePoint2Button");
+    checkButton(SizeToolBar, FreePoint1, OptionButtonName(TOptionButton::FreePoint1));
+    checkButton(SizeToolBar, FreePoint2, OptionButtonName(TOptionButton::FreePoint2));
 
     MirrorToolBar = newBar(this, "MirrorToolBar", QStringLiteral("Зеркальные отображения"));
     checkButton(MirrorToolBar, MirrorUpDownCmd, "MirrorUpDownToolButton");

@@ -6,11 +6,11 @@
 TToolEntry ToolEntry(TToolId id) {
     switch (id) {
     // Each tool joins here with its class and dialog as it becomes part of the program,
-    // for example: case TToolId::Circle: return {ToolClass<TCircle>, nullptr, &IsToolOfKind<TCircle>};
+    // for example: case TToolId::Circle: return {ToolClass<TCircle>, nullptr};
     case TToolId::SegmentLine:
-        return {ToolClass<TSegmentLine>, nullptr, &IsToolOfKind<TSegmentLine>};
+        return {ToolClass<TSegmentLine>, nullptr};
     case TToolId::SmoothLine:
-        return {ToolClass<TSmoothLine>, nullptr, &IsToolOfKind<TSmoothLine>};
+        return {ToolClass<TSmoothLine>, nullptr};
     default:
         return {};
     }
@@ -21,6 +21,6 @@ bool ToolAvailable(TToolId id) {
 }
 
 bool CurrentToolIs(TToolId id) {
-    const TToolEntry entry = ToolEntry(id);
-    return entry.Is && CurrentTool && entry.Is(CurrentTool.get());
+    const TToolClass toolClass = ToolEntry(id).Tool;
+    return toolClass && CurrentTool && CurrentToolClass == toolClass;
 }

@@ -40,17 +40,11 @@ enum class TToolId {
 struct TToolEntry {
     TToolClass Tool = nullptr;
     TDialogClass Dialog = nullptr;
-    // Whether a tool object is of this kind (subclasses included).
-    bool (*Is)(const TTechBase* tool) = nullptr;
 };
-
-template <class T> bool IsToolOfKind(const TTechBase* tool) {
-    return dynamic_cast<const T*>(tool) != nullptr;
-}
 
 // The entry of a tool; an empty one for a tool the program does not have.
 TToolEntry ToolEntry(TToolId id);
 // Whether a command needing the tool can run: TToolId::None always can.
 bool ToolAvailable(TToolId id);
-// Whether the current tool is of the kind of the entry; never for a missing entry.
+// Whether the current tool was made from the entry's class; never for a missing entry.
 bool CurrentToolIs(TToolId id);

@@ -149,12 +149,22 @@ bool TTechDocument::Print(TPrinterTarget& printer) {
     return true;
 }
 
+void TTechDocument::RecordUndo() {
+    if (UndoHistory) UndoHistory->Record(*m_dc);
+    Modified = true;
+    RefreshUndoActions();
+}
+
+void TTechDocument::RefreshUndoActions() {
+    host().EnableUndoActions(UndoHistory && UndoHistory->CanUndo(), UndoHistory && UndoHistory->CanRedo());
+}
+
 void TTechDocument::Undo() {
     if (UndoHistory && UndoHistory->Undo(*m_dc, FDocBitmap)) {
         SyncSize();
         host().InvalidateSurface();
     }
-    host().EnableUndoActions(UndoHistory && UndoHistory->CanUndo(), UndoHistory && UndoHistory->CanRedo());
+    RefreshUndoActions();
 }
 
 void TTechDocument::Redo() {
@@ -162,7 +172,7 @@ void TTechDocument::Redo() {
         SyncSize();
         host().InvalidateSurface();
     }
-    host().EnableUndoActions(UndoHistory && UndoHistory->CanUndo(), UndoHistory && UndoHistory->CanRedo());
+    RefreshUndoActions();
 }
 
 void TTechDocument::SyncSize() {

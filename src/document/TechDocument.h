@@ -39,6 +39,9 @@ class TTechDocument {
     // Prints the sketch at its physical size, centred on one page. False when no job
     // was produced (no usable sheet kind, a printer that cannot turn the page).
     bool Print(TPrinterTarget& printer);
+    // The whole sketch into the undo history before something draws into it: the sketch
+    // is modified from then on, and the host hears once what Undo and Redo can do.
+    void RecordUndo();
     void Undo();
     void Redo();
     // Takes the size of the bitmap in the DC and lays the view out again when it changed.
@@ -68,6 +71,7 @@ class TTechDocument {
     gdi::COLORREF FillColorValue = 0;
 
   private:
+    void RefreshUndoActions();
     TDocumentHost& host();
     void Adopt(gdi::BitmapPtr bitmap);
 

@@ -27,8 +27,10 @@ TEST(CommandLine, SeveralOpensInTurnAndOtherOptionsIgnored) {
 TEST(CommandLine, WhatIsNotAnOptionWithAValueOpensNothing) {
     EXPECT_TRUE(SketchesToOpen({}).isEmpty());
     EXPECT_TRUE(SketchesToOpen({"/a/1.bmp"}).isEmpty());
-    // An option at the very end has no value.
+    // An option at the very end has no value, nor has one followed by an empty or blank one.
     EXPECT_TRUE(SketchesToOpen({"-open"}).isEmpty());
+    EXPECT_TRUE(SketchesToOpen({"-open", ""}).isEmpty());
+    EXPECT_TRUE(SketchesToOpenFromLine("-open   ").isEmpty());
     // A value without a dot runs to the end of the line.
     EXPECT_EQ(SketchesToOpen({"-open", "/a/sketch"}), QStringList{"/a/sketch"});
 }

@@ -92,6 +92,15 @@ TEST(BmpFile, RunLengthEscapes) {
     // Image size 0: the run data goes to the end of the file.
     EXPECT_EQ(readBmp(rle8.build()), (std::vector<uint8_t>{0, 0, 0, 0, 9, 7, 7, 7, 0, 0}));
 
+    // A literal of odd length is padded to a whole word; the run after it starts after
+    // the padding, in the middle of the row.
+    rle8.width = 6;
+    rle8.height = 1;
+    rle8.pixels = {0x00, 0x03, 0x04, 0x05, 0x06, 0x0C, 0x02, 0x09, 0x01, 0x0A, 0x00, 0x01};
+    EXPECT_EQ(readBmp(rle8.build()), (std::vector<uint8_t>{4, 5, 6, 9, 9, 10}));
+    rle8.width = 5;
+    rle8.height = 2;
+
     // Runs and jumps far past the edges stay inside the picture.
     rle8.pixels = {0xFF, 0x03, 0x00, 0x02, 0xFF, 0xFF, 0xFF, 0x04,
                    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x05, 0x06};

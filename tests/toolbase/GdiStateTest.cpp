@@ -119,7 +119,7 @@ class CommitTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetFramework();
-        Document = std::make_unique<TTechDocument>();
+        Document = std::make_unique<TTechDocument>(&documentHost);
         Document->CreateNewDocument(40, 30);
         UndoHistory = std::make_unique<TUnDoObj>();
         CreateSharedPens();
@@ -132,6 +132,7 @@ class CommitTest : public ::testing::Test {
     }
 
     TFakeHost host;
+    TTestDocumentHost documentHost;
 };
 
 TEST_F(CommitTest, AToolPreviewsInTheBufferAndCommitsWithOneUndoStep) {
@@ -157,7 +158,8 @@ TEST_F(CommitTest, AToolPreviewsInTheBufferAndCommitsWithOneUndoStep) {
     EXPECT_NE(buffer.DC().getPixel(0, 4), Green);
     EXPECT_EQ(DocDC->getPixel(10, 5), White);
     EXPECT_FALSE(Document->Modified);
-    EXPECT_FALSE(host.UndoCmd->isEnabled());
+    EXPECT_FALSE(documentHost.CanUndo);
+    const int refreshes = documentHost.UndoRefreshes;
 
     tool.SurfMouseDown(nullptr, Qt::LeftButton, ssLeft, 20, 5);
     EXPECT_EQ(DocDC->getPixel(5, 5), Black);
@@ -165,8 +167,10 @@ TEST_F(CommitTest, AToolPreviewsInTheBufferAndCommitsWithOneUndoStep) {
     EXPECT_EQ(DocDC->getPixel(20, 5), White);
     EXPECT_EQ(UndoHistory->StoredCount, 1);
     EXPECT_TRUE(Document->Modified);
-    EXPECT_TRUE(host.UndoCmd->isEnabled());
-    EXPECT_FALSE(host.RedoCmd->isEnabled());
+    // The window hears of the new step once.
+    EXPECT_EQ(documentHost.UndoRefreshes, refreshes + 1);
+    EXPECT_TRUE(documentHost.CanUndo);
+    EXPECT_FALSE(documentHost.CanRedo);
 
     // The one step takes the whole segment back.
     Document->Undo();

@@ -28,7 +28,7 @@ TEST_F(SubToolTest, TheSubToolReportsToItsOwnerAndHandsTheSurfaceBack) {
     TTestSegmentTool* sub = owner->Sub.get();
     ASSERT_NE(sub, nullptr);
     EXPECT_EQ(sub->Owner, owner);
-    EXPECT_EQ(host.SurfaceTool, sub);
+    EXPECT_EQ(SurfaceEventTool(), sub);
     EXPECT_EQ(AppMessageTool(), sub);
     EXPECT_EQ(host.Cursor, 5);
     EXPECT_EQ(ActiveTools[0], owner);
@@ -52,14 +52,14 @@ TEST_F(SubToolTest, TheSubToolReportsToItsOwnerAndHandsTheSurfaceBack) {
 
     // Freeing the sub-tool gives surface, keys and cursor back to the owner.
     owner->Sub.reset();
-    EXPECT_EQ(host.SurfaceTool, owner);
+    EXPECT_EQ(SurfaceEventTool(), owner);
     EXPECT_EQ(AppMessageTool(), owner);
     EXPECT_EQ(host.Cursor, 4);
     EXPECT_EQ(ActiveTools[0], owner);
     EXPECT_EQ(ActiveTools[1], nullptr);
 
     SelectTool(nullptr, nullptr, nullptr);
-    EXPECT_EQ(host.SurfaceTool, nullptr);
+    EXPECT_EQ(SurfaceEventTool(), nullptr);
     EXPECT_EQ(AppMessageTool(), nullptr);
     EXPECT_EQ(host.Cursor, 1);
     LineLogPen = gdi::LogPen{gdi::PS_SOLID, 1, 0};
@@ -92,7 +92,7 @@ TEST_F(SubToolTest, TheRegistryPaintsThreeToolsAtMost) {
 TEST_F(SubToolTest, AToolThatWasNeverMadeFreesWithoutTouchingTheSurface) {
     SelectTool(ToolClass<TTestToolA>, nullptr, nullptr);
     { auto unmade = NewTool<TTestSegmentTool>(); }
-    EXPECT_EQ(host.SurfaceTool, CurrentTool.get());
+    EXPECT_EQ(SurfaceEventTool(), CurrentTool.get());
     EXPECT_EQ(AppMessageTool(), CurrentTool.get());
     EXPECT_EQ(host.Cursor, 2);
     EXPECT_EQ(ActiveTools[0], CurrentTool.get());

@@ -41,7 +41,7 @@ TEST_F(ToolSwitchTest, ASelectedToolHoldsSurfaceHookAndPromptAndGivesThemBackWhe
     SelectTool(ToolClass<TTestToolA>, host.ToolAButton, nullptr);
     TTechBase* tool = CurrentTool.get();
     ASSERT_NE(tool, nullptr);
-    EXPECT_EQ(host.SurfaceTool, tool);
+    EXPECT_EQ(SurfaceEventTool(), tool);
     EXPECT_EQ(host.Cursor, 2);
     EXPECT_EQ(host.Radius, 0.0f);
     EXPECT_EQ(ActiveTools[0], tool);
@@ -55,7 +55,7 @@ TEST_F(ToolSwitchTest, ASelectedToolHoldsSurfaceHookAndPromptAndGivesThemBackWhe
 
     SelectTool(nullptr, nullptr, nullptr);
     EXPECT_EQ(CurrentTool, nullptr);
-    EXPECT_EQ(host.SurfaceTool, nullptr);
+    EXPECT_EQ(SurfaceEventTool(), nullptr);
     EXPECT_EQ(host.Cursor, 1);
     EXPECT_EQ(activeCount(), 0);
     EXPECT_EQ(host.Prompt, QString::fromUtf8(GeneralPrompt));
@@ -93,7 +93,7 @@ TEST_F(ToolSwitchTest, ClosingTheOptionDialogSwitchesTheToolOff) {
     EXPECT_EQ(CurrentDialog, nullptr);
     EXPECT_FALSE(host.ToolAAction->isChecked());
     EXPECT_EQ(host.Prompt, QString::fromUtf8(GeneralPrompt));
-    EXPECT_EQ(host.SurfaceTool, nullptr);
+    EXPECT_EQ(SurfaceEventTool(), nullptr);
     ASSERT_FALSE(dialog.isNull());
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(JournalIndex("dialog A freed"), -1);
@@ -214,7 +214,7 @@ TEST_F(ToolSwitchTest, AFailingToolLeavesTheSwitchInAKnownState) {
     EXPECT_THROW(SelectTool(ToolClass<TFailingCreateTool>, host.ToolAButton, DialogClass<TTestDialogA>),
                  std::runtime_error);
     EXPECT_EQ(CurrentTool, nullptr);
-    EXPECT_EQ(host.SurfaceTool, nullptr);
+    EXPECT_EQ(SurfaceEventTool(), nullptr);
     EXPECT_EQ(host.Cursor, 1);
     EXPECT_EQ(ActiveTools[0], nullptr);
     EXPECT_FALSE(host.ToolAAction->isChecked());
@@ -224,7 +224,7 @@ TEST_F(ToolSwitchTest, AFailingToolLeavesTheSwitchInAKnownState) {
     SelectTool(ToolClass<TFailingDestroyTool>, host.ToolAButton, nullptr);
     EXPECT_EQ(CurrentDialog, nullptr);
     SelectTool(ToolClass<TTestToolB>, host.ToolBButton, nullptr);
-    EXPECT_EQ(host.SurfaceTool, CurrentTool.get());
+    EXPECT_EQ(SurfaceEventTool(), CurrentTool.get());
     EXPECT_EQ(ActiveTools[0], CurrentTool.get());
     EXPECT_EQ(ActiveTools[1], nullptr);
     EXPECT_FALSE(host.ToolAAction->isChecked());

@@ -1,7 +1,6 @@
 #include "ToolTestSupport.h"
 
 #include "tools/base/BttnStateStorage.h"
-#include "tools/base/ButtonState.h"
 #include "tools/base/Prompts.h"
 #include "tools/base/ToolSwitch.h"
 
@@ -62,52 +61,25 @@ QAction* journalledAction(QObject* parent, const char* name) {
 
 // ---- The fake main window ---------------------------------------------------------------------
 
-TFakeHost::TFakeHost() : Window(std::make_unique<QWidget>()) {
-    Window->setObjectName(QStringLiteral("FakeMainForm"));
-    Bar = new QToolBar(Window.get());
+TFakeHost::TFakeHost() {
     ToolAAction = journalledAction(Window.get(), "A");
     ToolBAction = journalledAction(Window.get(), "B");
     ToolGroup = new QActionGroup(Window.get());
     ToolGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     ToolGroup->addAction(ToolAAction);
     ToolGroup->addAction(ToolBAction);
-    PointCaptAction = journalledAction(Window.get(), "capture");
-    PointCaptAction->setEnabled(false);
     Bar->addAction(ToolAAction);
     Bar->addAction(ToolBAction);
-    Bar->addAction(PointCaptAction);
     ToolAButton = qobject_cast<QToolButton*>(Bar->widgetForAction(ToolAAction));
     ToolBButton = qobject_cast<QToolButton*>(Bar->widgetForAction(ToolBAction));
-    PointCaptButton = qobject_cast<QToolButton*>(Bar->widgetForAction(PointCaptAction));
-    UndoCmd = new QAction(QStringLiteral("Undo"), Window.get());
-    RedoCmd = new QAction(QStringLiteral("Redo"), Window.get());
-    UndoCmd->setEnabled(false);
-    RedoCmd->setEnabled(false);
-    SetToolHost(this);
+    PointCaptAction = OptionAction(TOptionButton::PointCapt);
+    PointCaptButton = OptionButton(TOptionButton::PointCapt);
+    QObject::connect(PointCaptAction, &QAction::toggled, Window.get(),
+                     [](bool down) { Note(std::string("button capture") + (down ? " down" : " up")); });
 }
 
 TFakeHost::~TFakeHost() {
     ResetFramework();
-    SetToolHost(nullptr);
-}
-
-void TFakeHost::SetPromptText(const QString& text) {
-    Prompt = StatusPromptText(text);
-}
-
-QAbstractButton* TFakeHost::OptionButton(TOptionButton which) {
-    return which == TOptionButton::PointCapt ? PointCaptButton : nullptr;
-}
-
-QAction* TFakeHost::MainAction(TMainAction which) {
-    switch (which) {
-    case TMainAction::Undo:
-        return UndoCmd;
-    case TMainAction::Redo:
-        return RedoCmd;
-    default:
-        return nullptr;
-    }
 }
 
 // ---- The segment tool -------------------------------------------------------------------------
@@ -125,7 +97,6 @@ void TTestSegmentTool::Create() {
     CursorId = 2;
     Note("create " + Name());
     TTechBase::Create();
-    SetupControls();
     SetState(1, 2);
 }
 
@@ -139,7 +110,6 @@ void TTestSegmentTool::CreateFor(TTechBase* owner) {
 
 void TTestSegmentTool::Destroy() {
     Note("destroy " + Name());
-    if (!Owner) ReleaseControls();
     TTechBase::Destroy();
 }
 
@@ -190,20 +160,6 @@ void TTestSegmentTool::SurfMouseLeave(int32_t, int32_t) {
     Repaint();
 }
 
-void TTestSegmentTool::SetupControls() {
-    QAbstractButton* button = ToolHost().OptionButton(TOptionButton::PointCapt);
-    SetButtonEnabled(button, true);
-    if (BttnStateStorage) BttnStateStorage->Restore(button, typeid(*this));
-    Capture = IsButtonDown(button);
-}
-
-void TTestSegmentTool::ReleaseControls() {
-    QAbstractButton* button = ToolHost().OptionButton(TOptionButton::PointCapt);
-    if (BttnStateStorage) BttnStateStorage->Store(button, typeid(*this));
-    SetButtonDown(button, false);
-    SetButtonEnabled(button, false);
-}
-
 bool TTestSegmentTool::Render(const TGdiState& state, const void*, int32_t dx, int32_t dy) {
     if (Step != 3 || !state.DC) return false;
     TGdiState applied = state;
@@ -217,7 +173,7 @@ bool TTestSegmentTool::Render(const TGdiState& state, const void*, int32_t dx, i
 void TTestSegmentTool::PassResult(int32_t code) {
     const TLineResult segment{
         End.x, End.y, Start.x, Start.y, uint8_t(LineLogPen.style), uint8_t(LineLogPen.width)};
-    ReportToOwner(code, segment, SenderLine);
+    ReportToOwner(code, segment);
 }
 
 void TTestSegmentTool::DrawCursor(gdi::DeviceContext& dc, const gdi::Rect&, int32_t originX,
@@ -253,10 +209,11 @@ void TTestOwnerTool::Create() {
     Note("create owner");
     TTechBase::Create();
     PointerInside = true;
-    OnResult = [this](int32_t code, const void* record, int32_t senderKind) {
-        if (senderKind != SenderLine) return;
+    OnResult = [this](int32_t code, const TToolResult& result) {
+        const auto* segment = std::get_if<TLineResult>(&result);
+        if (!segment) return;
         Codes.push_back(code);
-        if (code == ResultFixed) Segments.push_back(*static_cast<const TLineResult*>(record));
+        if (code == ResultFixed) Segments.push_back(*segment);
     };
     Sub = CreateToolFor<TTestSegmentTool>(this);
 }

@@ -4,13 +4,11 @@
 // option dialogs, and a journal in which all of them note what happens to them, in
 // order.
 
+#include "ToolHarness.h"
+
 #include "tools/base/TechBase.h"
 #include "tools/base/TechDialogBaseForm.h"
-#include "tools/base/ToolHost.h"
 #include "tools/base/ToolResults.h"
-
-#include <QPoint>
-#include <QSize>
 
 #include <memory>
 #include <string>
@@ -32,61 +30,20 @@ int JournalCount(const std::string& entry);
 
 // ---- The fake main window ---------------------------------------------------------------------
 
-class TFakeHost : public TToolHost {
+// The test host with two tool buttons that keep one of them down; every toggle of
+// these and of the point-capture button goes into the journal.
+class TFakeHost : public TTestHost {
   public:
-    // Installs itself as the host; a window with a tool bar holds the buttons.
     TFakeHost();
     ~TFakeHost() override;
 
-    void SetPromptText(const QString& text) override;
-    void ShowRadius(float value) override { Radius = value; }
-    gdi::Point GetMeasureOrigin() const override { return Origin; }
-    void SetMeasureOrigin(gdi::Point origin) override { Origin = origin; }
-    void SetSurfaceCursor(int cursorId) override { Cursor = cursorId; }
-    void BindSurfaceEvents(TTechBase* tool) override { SurfaceTool = tool; }
-    void InvalidateSurface() override { ++Invalidations; }
-    int Zoom() const override { return ZoomFactor; }
-    QPoint ScrollOffset() const override { return Scroll; }
-    QSize SurfaceClientSize() const override { return ClientSize; }
-    QPoint SurfaceToScreen(QPoint client) const override { return client + SurfaceOrigin; }
-    QPoint ScreenToSurface(QPoint screen) const override { return screen - SurfaceOrigin; }
-    QPoint PointerPos() const override { return Pointer; }
-    void SetPointerPos(QPoint screen) override { Pointer = screen; }
-    QAbstractButton* OptionButton(TOptionButton which) override;
-    QAction* MainAction(TMainAction which) override;
-    void PopupMenu(TPopupMenu, QPoint) override {}
-    QWidget* MainWindow() override { return Window.get(); }
-    void ActivateMainWindow() override { ++Activations; }
-
-    // What the main window shows: the first status panel (after the prompt rules),
-    // the radius read-out, the surface cursor and the tool its events go to.
-    QString Prompt;
-    float Radius = -1;
-    gdi::Point Origin;
-    int Cursor = 1;
-    TTechBase* SurfaceTool = nullptr;
-    int Invalidations = 0;
-    int Activations = 0;
-
-    // The surface: at SurfaceOrigin on the screen, ClientSize big.
-    int ZoomFactor = 1;
-    QPoint Scroll;
-    QSize ClientSize{300, 200};
-    QPoint SurfaceOrigin{100, 50};
-    QPoint Pointer{0, 0};
-
-    std::unique_ptr<QWidget> Window;
-    QToolBar* Bar = nullptr;
-    // Two tool buttons that keep one of them down, and the point-capture option.
     QAction* ToolAAction = nullptr;
     QAction* ToolBAction = nullptr;
     QActionGroup* ToolGroup = nullptr;
     QToolButton* ToolAButton = nullptr;
     QToolButton* ToolBButton = nullptr;
     QAction* PointCaptAction = nullptr;
-    QToolButton* PointCaptButton = nullptr;
-    QAction* UndoCmd = nullptr;
-    QAction* RedoCmd = nullptr;
+    QAbstractButton* PointCaptButton = nullptr;
 };
 
 // ---- Tools -------------------------------------------------------------------------------------
@@ -98,6 +55,7 @@ class TFakeHost : public TToolHost {
 // button as its option. Cursor 2; 5 as a sub-tool.
 class TTestSegmentTool : public TTechBase {
   public:
+    TTestSegmentTool() { DeclareOption(TOptionButton::PointCapt, Capture); }
     void Create() override;
     void CreateFor(TTechBase* owner) override;
     void Destroy() override;
@@ -107,8 +65,6 @@ class TTestSegmentTool : public TTechBase {
     void AppMessage(QEvent& message, bool& handled) override;
     void SurfMouseEnter(int32_t x, int32_t y) override;
     void SurfMouseLeave(int32_t x, int32_t y) override;
-    void SetupControls() override;
-    void ReleaseControls() override;
     bool Render(const TGdiState& state, const void* extra, int32_t dx, int32_t dy) override;
     void PassResult(int32_t code) override;
     void DrawCursor(gdi::DeviceContext& dc, const gdi::Rect& clientRect, int32_t originX,
@@ -122,7 +78,7 @@ class TTestSegmentTool : public TTechBase {
 
     gdi::Point Start;
     gdi::Point End;
-    // Point capture as the option button was when the tool was set up.
+    // Point capture, following its option button.
     bool Capture = false;
 };
 

@@ -1,27 +1,32 @@
 #include "tools/base/TechBase.h"
 
 #include "tools/base/AppMessageHook.h"
+#include "tools/base/BttnStateStorage.h"
+#include "tools/base/ButtonState.h"
 #include "tools/base/Prompts.h"
 #include "tools/base/ToolHost.h"
 #include "tools/base/ToolSwitch.h"
 
 #include "document/Geometry.h"
 #include "document/TechDocument.h"
-#include "document/UnDoObj.h"
 
-#include <QAction>
 #include <QKeyEvent>
+
+#include <typeinfo>
 
 namespace {
 
-// The tool the surface events are bound to, so that a tool freed without Destroy can
-// still let go of them.
+// The tool the surface events go to.
 TTechBase* g_surfaceTool = nullptr;
 
 // The cursor of the surface while no tool holds it.
 constexpr int16_t NoToolCursor = 1;
 
 } // namespace
+
+TTechBase* SurfaceEventTool() {
+    return g_surfaceTool;
+}
 
 void TToolDeleter::operator()(TTechBase* tool) const noexcept {
     std::unique_ptr<TTechBase> owned(tool);
@@ -36,10 +41,7 @@ TTechBase::~TTechBase() {
     // stay reachable.
     UnregisterTool(this);
     if (AppMessageTool() == this) HookAppMessages(nullptr);
-    if (g_surfaceTool == this) {
-        ToolHost().BindSurfaceEvents(nullptr);
-        g_surfaceTool = nullptr;
-    }
+    if (g_surfaceTool == this) g_surfaceTool = nullptr;
 }
 
 // ---- Making and freeing ----------------------------------------------------------------
@@ -53,6 +55,7 @@ void TTechBase::Create() {
     HookSurface(this);
     ToolHost().ShowRadius(0);
     RegisterTool(this);
+    SetupControls();
 }
 
 void TTechBase::CreateFor(TTechBase* owner) {
@@ -69,6 +72,7 @@ void TTechBase::CreateFor(TTechBase* owner) {
 void TTechBase::Destroy() {
     if (!m_hooked) return;
     m_hooked = false;
+    if (!Owner) ReleaseControls();
     PointerInside = false;
     UnhookSurface();
     ShowMeasure();
@@ -82,7 +86,6 @@ void TTechBase::Destroy() {
 void TTechBase::HookSurface(TTechBase* tool) {
     TToolHost& host = ToolHost();
     host.SetSurfaceCursor(tool->CursorId);
-    host.BindSurfaceEvents(tool);
     g_surfaceTool = tool;
     HookAppMessages(tool);
 }
@@ -92,11 +95,9 @@ void TTechBase::UnhookSurface() {
         HookSurface(Owner);
         return;
     }
-    TToolHost& host = ToolHost();
-    host.BindSurfaceEvents(nullptr);
     g_surfaceTool = nullptr;
     HookAppMessages(nullptr);
-    host.SetSurfaceCursor(NoToolCursor);
+    ToolHost().SetSurfaceCursor(NoToolCursor);
 }
 
 void TTechBase::SetCursorId(int16_t id) {
@@ -128,19 +129,52 @@ void TTechBase::Repaint() {
 }
 
 void TTechBase::RecordUndo() {
-    if (UndoHistory && DocDC) UndoHistory->Record(*DocDC);
-    const bool canUndo = UndoHistory && UndoHistory->CanUndo();
-    const bool canRedo = UndoHistory && UndoHistory->CanRedo();
-    TToolHost& host = ToolHost();
-    if (QAction* redo = host.MainAction(TMainAction::Redo)) redo->setEnabled(canRedo);
-    if (QAction* undo = host.MainAction(TMainAction::Undo)) undo->setEnabled(canUndo);
-    if (Document) Document->Modified = true;
+    if (Document) Document->RecordUndo();
 }
 
 void TTechBase::Restart() {
     CurPoint = NullPoint;
     SetState(1, 0);
     SetState(2, 0);
+}
+
+// ---- Option buttons and sub-tool results ------------------------------------------------
+
+void TTechBase::DeclareOption(TOptionButton button, bool& field) {
+    m_options.push_back({button, &field});
+}
+
+void TTechBase::SetupControls() {
+    TToolHost& host = ToolHost();
+    for (const TToolOption& option : m_options) {
+        QAbstractButton* button = host.OptionButton(option.Button);
+        SetButtonEnabled(button, true);
+        if (BttnStateStorage) BttnStateStorage->Restore(button, typeid(*this));
+        *option.Field = IsButtonDown(button);
+    }
+}
+
+void TTechBase::ReleaseControls() {
+    TToolHost& host = ToolHost();
+    for (const TToolOption& option : m_options) {
+        QAbstractButton* button = host.OptionButton(option.Button);
+        if (BttnStateStorage) BttnStateStorage->Store(button, typeid(*this));
+        SetButtonDown(button, false);
+        SetButtonEnabled(button, false);
+    }
+}
+
+bool TTechBase::OptionToggled(TOptionButton which, bool down) {
+    for (const TToolOption& option : m_options)
+        if (option.Button == which) {
+            *option.Field = down;
+            return true;
+        }
+    return false;
+}
+
+void TTechBase::ReportToOwner(int32_t code, const TToolResult& result) {
+    if (Owner && Owner->OnResult) Owner->OnResult(code, result);
 }
 
 // ---- Events ------------------------------------------------------------------------------
@@ -217,8 +251,6 @@ void TTechBase::PointerMove(gdi::Point, TShiftState) {}
 void TTechBase::SurfMouseEnter(int32_t, int32_t) {}
 void TTechBase::SurfMouseLeave(int32_t, int32_t) {}
 void TTechBase::Changed() {}
-void TTechBase::ReleaseControls() {}
-void TTechBase::SetupControls() {}
 bool TTechBase::Render(const TGdiState&, const void*, int32_t, int32_t) {
     return false;
 }

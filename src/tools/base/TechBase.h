@@ -13,8 +13,10 @@
 // subclass's part first. Make tools with CreateTool / CreateToolFor, never with new.
 
 #include "tools/base/GdiState.h"
+#include "tools/base/OptionButtons.h"
 #include "tools/base/PaintedTool.h"
 #include "tools/base/ShiftState.h"
+#include "tools/base/ToolResults.h"
 
 #include "gdi/Types.h"
 
@@ -24,6 +26,7 @@
 #include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class QEvent;
 class QObject;
@@ -37,10 +40,19 @@ struct TToolDeleter {
 using TToolPtr = std::unique_ptr<TTechBase, TToolDeleter>;
 template <class T> using TToolHandle = std::unique_ptr<T, TToolDeleter>;
 
-// How a sub-tool reports to its owner: the result code, the sub-tool's result record
-// (a TLineResult or TCircleResult, see ToolResults.h, alive for the call only) and the
-// sender kind that tells which.
-using TResultHandler = std::function<void(int32_t code, const void* record, int32_t senderKind)>;
+// How a sub-tool reports to its owner: the result code (TResultCode) and the sub-tool's
+// figure (ToolResults.h).
+using TResultHandler = std::function<void(int32_t code, const TToolResult& result)>;
+
+// An option button a tool owns, and the tool's field that follows the button.
+struct TToolOption {
+    TOptionButton Button;
+    bool* Field;
+};
+
+// The tool the drawing surface's events go to: the tool that hooked the surface last,
+// or nullptr.
+TTechBase* SurfaceEventTool();
 
 class TTechBase : public TPaintedTool {
   public:
@@ -69,8 +81,9 @@ class TTechBase : public TPaintedTool {
     virtual void SurfMouseLeave(int32_t x, int32_t y);
     virtual void SurfMouseMove(QObject* sender, TShiftState shift, int32_t x, int32_t y);
     virtual void Changed();
-    // Store and switch off, or switch on and restore, the main-window option buttons
-    // the tool uses (TBttnStateStorage).
+    // Store and switch off, or switch on and restore, the option buttons the tool
+    // declared, per tool class (TBttnStateStorage); SetupControls reads each button's
+    // state into its field. Create and Destroy call them for a tool without an owner.
     virtual void ReleaseControls();
     virtual void SetupControls();
     // The prompt of the current state into the first status panel.
@@ -99,6 +112,10 @@ class TTechBase : public TPaintedTool {
     virtual void Complete();
     // The status prompt of the current Step and SubStep.
     virtual QString GetPrompt() = 0;
+    // The user toggled an option button while the tool is current. The base sets the
+    // field of a declared option; an override may act on the change after calling it.
+    // False when the tool does not own the option.
+    virtual bool OptionToggled(TOptionButton which, bool down);
 
     // Taking the tool down: an override does its own part (freeing its sub-tool first,
     // ReleaseControls when it has no Owner) and then calls the base.
@@ -112,8 +129,11 @@ class TTechBase : public TPaintedTool {
     void SetCursorId(int16_t id);
     // which 1 sets Step, 2 sets SubStep; then the prompt.
     void SetState(int which, uint8_t value);
+    void SetStep(uint8_t value) { SetState(1, value); }
+    void SetSubStep(uint8_t value) { SetState(2, value); }
     void Repaint();
-    // The whole sketch into the undo history before the tool draws into it.
+    // The whole sketch into the undo history before the tool draws into it
+    // (TTechDocument::RecordUndo).
     void RecordUndo();
     // Enter and Esc over the surface click there (left and right); the arrows move the
     // pointer by one sketch pixel. modifiers go with the click.
@@ -130,16 +150,15 @@ class TTechBase : public TPaintedTool {
     TTechBase* Owner = nullptr;
 
   protected:
-    // For PassResult overrides: hands record to the owner's OnResult, if there is one.
-    template <class TRecord> void ReportToOwner(int32_t code, const TRecord& record, int32_t senderKind) {
-        if (Owner && Owner->OnResult) Owner->OnResult(code, &record, senderKind);
-    }
+    // For PassResult overrides: hands the figure to the owner's OnResult, if there is one.
+    void ReportToOwner(int32_t code, const TToolResult& result);
+    // For constructors: the tool owns the option button, and field follows its state.
+    void DeclareOption(TOptionButton button, bool& field);
 
   private:
-    void TakeDown();
-
     // Create or CreateFor has hooked the surface and Destroy has not yet let it go.
     bool m_hooked = false;
+    std::vector<TToolOption> m_options;
 };
 
 // A tool object with its fields set, not yet made (Create or CreateFor still to run).

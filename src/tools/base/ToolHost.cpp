@@ -9,7 +9,6 @@ class TNullToolHost final : public TToolHost {
     gdi::Point GetMeasureOrigin() const override { return m_origin; }
     void SetMeasureOrigin(gdi::Point origin) override { m_origin = origin; }
     void SetSurfaceCursor(int) override {}
-    void BindSurfaceEvents(TTechBase*) override {}
     void InvalidateSurface() override {}
     int Zoom() const override { return 1; }
     QPoint ScrollOffset() const override { return {}; }

@@ -5,6 +5,8 @@
 // window that owns the option dialogs. The main window implements it; tests put a fake
 // in its place. The tools never see the main window itself.
 
+#include "tools/base/OptionButtons.h"
+
 #include "gdi/Types.h"
 
 #include <QPoint>
@@ -16,19 +18,8 @@ class QAction;
 class QWidget;
 class TTechBase;
 
-// Tool-bar buttons whose state belongs to the current tool.
-enum class TOptionButton {
-    PointCapt,    // PointCaptButton: point capture of the line tools
-    Orthogonally, // OrthogonallyToolButton: orthogonal mode of the polyline
-    Transparent,  // TransparenToolButton: transparent paste of the marquee
-    FreePoint1,   // FreePoint1Button: arrow at the start of a leader
-    FreePoint2,   // FreePoint2Button: arrow at the end of a leader
-};
-
 // Actions the tools enable, disable or check.
 enum class TMainAction {
-    Undo,          // UndoCmd
-    Redo,          // RedoCmd
     SaveFragment,  // SaveFragmentCmd
     CompleteRight, // CompleteRightCmd
     CompleteDown,  // CompleteDownCmd
@@ -51,10 +42,9 @@ class TToolHost {
     virtual gdi::Point GetMeasureOrigin() const = 0;
     virtual void SetMeasureOrigin(gdi::Point origin) = 0;
 
-    // The drawing surface. Binding hands its mouse-down, -up, -move, -enter and -leave
-    // events to the tool's Surf... operations; nullptr leaves them unbound.
+    // The drawing surface. Its mouse-down, -up, -move, -enter and -leave events go to
+    // the Surf... operations of SurfaceEventTool() (TechBase.h), if there is one.
     virtual void SetSurfaceCursor(int cursorId) = 0;
-    virtual void BindSurfaceEvents(TTechBase* tool) = 0;
     virtual void InvalidateSurface() = 0;
     // Screen pixels per sketch pixel, and the scroll position in screen pixels.
     virtual int Zoom() const = 0;

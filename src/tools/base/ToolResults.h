@@ -1,8 +1,10 @@
 #pragma once
-// What a sub-tool hands its owner through the owner's OnResult, and the codes it does
-// so with. The records live only for the duration of the call.
+// What a sub-tool hands its owner through the owner's OnResult: a result code and the
+// sub-tool's figure as a typed value, so that an owner cannot read one kind of figure as
+// another. The value lives only for the duration of the call.
 
 #include <cstdint>
+#include <variant>
 
 // Result codes of PassResult.
 enum TResultCode : int32_t {
@@ -11,13 +13,6 @@ enum TResultCode : int32_t {
     ResultMoved = 0x10000, // the pointer moved
 };
 
-// Who is reporting.
-enum TSenderKind : int32_t {
-    SenderLine = 1,    // a polyline sub-tool, with a TLineResult
-    SenderCircle = 13, // a circle sub-tool, with a TCircleResult
-};
-
-#pragma pack(push, 1)
 // The segment of a polyline sub-tool and the line it would be drawn with.
 struct TLineResult {
     int32_t EndX = 0;
@@ -27,8 +22,6 @@ struct TLineResult {
     uint8_t PenStyle = 0; // low byte of the line pen's style
     uint8_t PenWidth = 0; // low byte of the line pen's width
 };
-#pragma pack(pop)
-static_assert(sizeof(TLineResult) == 18);
 
 // The circle of a circle sub-tool.
 struct TCircleResult {
@@ -36,4 +29,6 @@ struct TCircleResult {
     int32_t CentreY = 0;
     int32_t Radius = 0;
 };
-static_assert(sizeof(TCircleResult) == 12);
+
+// The figure of whichever sub-tool reports: a segment of a polyline, or a circle.
+using TToolResult = std::variant<TLineResult, TCircleResult>;

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 
 TToolPtr CurrentTool;
+TToolClass CurrentToolClass = nullptr;
 std::unique_ptr<TTechDialogBaseForm> CurrentDialog;
 QPointer<QAbstractButton> CurrentToolButton;
 
@@ -29,6 +30,7 @@ void FreeCurrentTool() {
     // Each object leaves its global before it is freed, so that nothing freed is
     // reachable while it goes (the prompt rules look at CurrentTool).
     // A failure inside a tool's Destroy stops at its deleter, so the switch goes on.
+    CurrentToolClass = nullptr;
     if (TToolPtr tool = std::move(CurrentTool)) tool.reset();
     if (QPointer<QAbstractButton> button = std::exchange(CurrentToolButton, nullptr))
         SetButtonDown(button, false);
@@ -43,6 +45,7 @@ void SelectTool(TToolClass toolClass, QAbstractButton* button, TDialogClass dial
         CurrentDialog->show();
     }
     CurrentTool = toolClass();
+    CurrentToolClass = toolClass;
     if (button) {
         CurrentToolButton = button;
         SetButtonDown(button, true);

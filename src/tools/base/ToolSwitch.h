@@ -29,6 +29,8 @@ template <class T> inline constexpr TToolClass ToolClass = &MakeToolOfClass<T>;
 template <class T> inline constexpr TDialogClass DialogClass = &MakeDialogOfClass<T>;
 
 extern TToolPtr CurrentTool;
+// The class CurrentTool was made of by SelectTool; nullptr without a current tool.
+extern TToolClass CurrentToolClass;
 extern std::unique_ptr<TTechDialogBaseForm> CurrentDialog;
 // The button that stays down while the current tool is current; the tool bar owns it.
 extern QPointer<QAbstractButton> CurrentToolButton;

@@ -1,11 +1,9 @@
 #include "tools/draw/AnySizeDraftDlg.h"
 
-#include "tools/draw/KeyPreview.h"
 #include "tools/draw/UpDown.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,7 +29,7 @@ QLineEdit* millimetreEdit(const char* name, const QString& caption, QWidget* par
 
 } // namespace
 
-TAnySizeDraftDlg::TAnySizeDraftDlg(QWidget* parent) : QDialog(parent) {
+TAnySizeDraftDlg::TAnySizeDraftDlg(QWidget* parent) : TTechModalDialog(parent) {
     setWindowTitle(QStringLiteral("Новый эскиз"));
     setObjectName(QStringLiteral("AnySizeDraftDlg"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -83,23 +81,12 @@ TAnySizeDraftDlg::TAnySizeDraftDlg(QWidget* parent) : QDialog(parent) {
     connect(EditWidth, &QLineEdit::textChanged, this, &TAnySizeDraftDlg::EditsChange);
     connect(EditHeight, &QLineEdit::textChanged, this, &TAnySizeDraftDlg::EditsChange);
     EditsChange();
-    new TKeyPreview(this, [this](QKeyEvent& event) { return FormKeyDown(event); });
 }
 
 void TAnySizeDraftDlg::EditsChange() {
     AcceptButton->setEnabled(!EditWidth->text().isEmpty() && !EditHeight->text().isEmpty());
 }
 
-bool TAnySizeDraftDlg::FormKeyDown(QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (AcceptButton->isEnabled()) accept();
-        return true;
-    case Qt::Key_Escape:
-        reject();
-        return true;
-    default:
-        return false;
-    }
+bool TAnySizeDraftDlg::CanAccept() const {
+    return AcceptButton->isEnabled();
 }

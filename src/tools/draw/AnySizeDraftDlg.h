@@ -1,15 +1,14 @@
 #pragma once
 // "Новый эскиз" for a blank sheet of any size: its width and height in millimetres.
 
-#include <QDialog>
+#include "tools/base/TechModalDialog.h"
 
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TUpDown;
 
-class TAnySizeDraftDlg : public QDialog {
+class TAnySizeDraftDlg : public TTechModalDialog {
     Q_OBJECT
   public:
     explicit TAnySizeDraftDlg(QWidget* parent = nullptr);
@@ -21,7 +20,9 @@ class TAnySizeDraftDlg : public QDialog {
     QPushButton* AcceptButton;
     QPushButton* CancelButton;
 
+  protected:
+    bool CanAccept() const override;
+
   private:
     void EditsChange();
-    bool FormKeyDown(QKeyEvent& event);
 };

@@ -1,8 +1,5 @@
 #include "tools/draw/Line.h"
 
-#include "tools/base/BttnStateStorage.h"
-#include "tools/base/ButtonState.h"
-#include "tools/base/ToolHost.h"
 #include "tools/base/ToolResults.h"
 
 #include "document/DrawingUtils.h"
@@ -10,8 +7,6 @@
 #include "document/TechDocument.h"
 
 #include <cmath>
-#include <typeindex>
-#include <typeinfo>
 
 namespace {
 
@@ -25,15 +20,13 @@ bool IsInk(int32_t x, int32_t y) {
 
 } // namespace
 
+TLine::TLine() {
+    DeclareOption(TOptionButton::PointCapt, FPointCapture);
+}
+
 void TLine::Create() {
     CursorId = CrossCursorId;
     TTechBase::Create();
-    SetupControls();
-}
-
-void TLine::Destroy() {
-    if (!Owner) ReleaseControls();
-    TTechBase::Destroy();
 }
 
 void TLine::SurfMouseEnter(int32_t x, int32_t y) {
@@ -44,27 +37,8 @@ void TLine::SurfMouseEnter(int32_t x, int32_t y) {
 
 void TLine::SurfMouseLeave(int32_t, int32_t) {}
 
-void TLine::ReleaseControls() {
-    QAbstractButton* button = ToolHost().OptionButton(TOptionButton::PointCapt);
-    if (!button) return;
-    if (BttnStateStorage) BttnStateStorage->Store(button, std::type_index(typeid(*this)));
-    SetButtonDown(button, false);
-    SetButtonEnabled(button, false);
-}
-
-void TLine::SetupControls() {
-    QAbstractButton* button = ToolHost().OptionButton(TOptionButton::PointCapt);
-    if (!button) {
-        FPointCapture = false;
-        return;
-    }
-    SetButtonEnabled(button, true);
-    if (BttnStateStorage) BttnStateStorage->Restore(button, std::type_index(typeid(*this)));
-    FPointCapture = IsButtonDown(button);
-}
-
 bool TLine::Render(const TGdiState& state, const void*, int32_t dx, int32_t dy) {
-    if (Step != 3) return false;
+    if (Step != StepOpen) return false;
     TGdiState copy = state;
     ApplyState(copy);
     if (copy.DC) {
@@ -84,7 +58,7 @@ void TLine::PassResult(int32_t code) {
     record.StartY = FStart.y;
     record.PenStyle = uint8_t(LineLogPen.style & 0xFF);
     record.PenWidth = uint8_t(LineLogPen.width & 0xFF);
-    ReportToOwner(code, record, SenderLine);
+    ReportToOwner(code, record);
 }
 
 void TLine::DrawCursor(gdi::DeviceContext& dc, const gdi::Rect&, int32_t originX, int32_t originY) {

@@ -12,10 +12,16 @@
 
 class TLine : public TTechBase {
   public:
+    // The steps; their prompts are keyed by these numbers.
+    enum TStep : uint8_t {
+        StepStart = 2, // waiting for the start point
+        StepOpen = 3,  // a segment or stroke runs from FStart to the pointer
+    };
+
+    TLine();
+
     void SurfMouseEnter(int32_t x, int32_t y) override;
     void SurfMouseLeave(int32_t x, int32_t y) override;
-    void ReleaseControls() override;
-    void SetupControls() override;
     bool Render(const TGdiState& state, const void* extra, int32_t dx, int32_t dy) override;
     void PassResult(int32_t code) override;
     void Create() override;
@@ -23,7 +29,6 @@ class TLine : public TTechBase {
                     int32_t originY) override;
     // Records an undo step, then draws the open segment into the sketch.
     void Complete() override;
-    void Destroy() override;
 
     // Moves FEnd onto the first ink along the line's direction, at most steps pixels on.
     virtual void CaptureAlong(int32_t steps) = 0;

@@ -1,17 +1,15 @@
 #include "tools/draw/NewDraftDlg.h"
 
-#include "tools/draw/KeyPreview.h"
 #include "tools/draw/SampleImage.h"
 #include "tools/draw/SheetChoices.h"
 #include "tools/draw/SheetSamples.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 TNewDraftDlg::TNewDraftDlg(const QString& stdFormsDir, TPromptCallbacks prompts, QWidget* parent)
-    : QDialog(parent), FChoice(FirstSheetChoice), m_prompts(std::move(prompts)) {
+    : TTechModalDialog(parent), FChoice(FirstSheetChoice), m_prompts(std::move(prompts)) {
     setWindowTitle(QStringLiteral("Новый эскиз"));
     setObjectName(QStringLiteral("NewDraftDlg"));
 
@@ -56,7 +54,6 @@ TNewDraftDlg::TNewDraftDlg(const QString& stdFormsDir, TPromptCallbacks prompts,
 
     FSelImage->SetTransparent(true);
     FSelImage->parentWidget()->setFocus();
-    new TKeyPreview(this, [this](QKeyEvent& event) { return FormKeyDown(event); });
 
     if (m_prompts.ShowPrompt) m_prompts.ShowPrompt(QString::fromUtf8(NewDraftPrompt));
 }
@@ -77,18 +74,4 @@ void TNewDraftDlg::OKDblClick(TSampleImage* image) {
     // and keeps the answer right should a double click come alone.
     SelSampleImage(image);
     accept();
-}
-
-bool TNewDraftDlg::FormKeyDown(QKeyEvent& event) {
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        accept();
-        return true;
-    case Qt::Key_Escape:
-        reject();
-        return true;
-    default:
-        return false;
-    }
 }

@@ -1,20 +1,18 @@
 #pragma once
 // "Новый эскиз": the sheet a new sketch is made on, picked from eight sample pictures.
 
+#include "tools/base/TechModalDialog.h"
 #include "tools/draw/PromptCallbacks.h"
-
-#include <QDialog>
 
 #include <cstdint>
 
 class QPushButton;
-class QKeyEvent;
 class TSampleImage;
 
 // What the status bar says while the dialog is open.
 inline const char* const NewDraftPrompt = "Подсветите нужный формат эскиза и нажмите ОК";
 
-class TNewDraftDlg : public QDialog {
+class TNewDraftDlg : public TTechModalDialog {
     Q_OBJECT
   public:
     // The pictures of the forms are made from the files in stdFormsDir.
@@ -28,7 +26,6 @@ class TNewDraftDlg : public QDialog {
 
   private:
     void OKDblClick(TSampleImage* image);
-    bool FormKeyDown(QKeyEvent& event);
 
     int32_t FChoice;
     TSampleImage* FSelImage = nullptr;

@@ -1,7 +1,5 @@
 #include "tools/draw/SegmentLine.h"
 
-#include "tools/base/BttnStateStorage.h"
-#include "tools/base/ButtonState.h"
 #include "tools/base/Prompts.h"
 #include "tools/base/ToolHost.h"
 #include "tools/base/ToolResults.h"
@@ -11,30 +9,37 @@
 #include "document/Pens.h"
 
 #include <cstdlib>
-#include <typeindex>
-#include <typeinfo>
 
 namespace {
 
 const TStringTable Prompts{
-    {2, "Задайте начальную точку линии (Enter или лев.кнопка мыши)"},
-    {3, "Задайте конечную точку линии (Enter - ОК, Esc - отказ)"},
+    {TLine::StepStart, "Задайте начальную точку линии (Enter или лев.кнопка мыши)"},
+    {TLine::StepOpen, "Задайте конечную точку линии (Enter - ОК, Esc - отказ)"},
 };
 
 constexpr gdi::COLORREF Black = 0x000000;
 
 } // namespace
 
+TSegmentLine::TSegmentLine() {
+    DeclareOption(TOptionButton::Orthogonally, FOrthogonal);
+}
+
+TSegmentLine::TSegmentLine(bool open, gdi::Point point) : TSegmentLine() {
+    m_subOpen = open;
+    m_subPoint = point;
+}
+
 void TSegmentLine::Create() {
     TLine::Create();
-    SetState(1, 2);
+    SetStep(StepStart);
 }
 
 void TSegmentLine::CreateFor(TTechBase* owner) {
     TTechBase::CreateFor(owner);
     PointerInside = true;
     CurPoint = FStart = FEnd = m_subPoint;
-    SetState(1, m_subOpen ? 3 : 2);
+    SetStep(m_subOpen ? StepOpen : StepStart);
 }
 
 void TSegmentLine::Destroy() {
@@ -44,27 +49,6 @@ void TSegmentLine::Destroy() {
 
 QString TSegmentLine::GetPrompt() {
     return Prompts.Load(Step);
-}
-
-void TSegmentLine::ReleaseControls() {
-    TLine::ReleaseControls();
-    QAbstractButton* button = ToolHost().OptionButton(TOptionButton::Orthogonally);
-    if (!button) return;
-    if (BttnStateStorage) BttnStateStorage->Store(button, std::type_index(typeid(*this)));
-    SetButtonDown(button, false);
-    SetButtonEnabled(button, false);
-}
-
-void TSegmentLine::SetupControls() {
-    TLine::SetupControls();
-    QAbstractButton* button = ToolHost().OptionButton(TOptionButton::Orthogonally);
-    if (!button) {
-        FOrthogonal = false;
-        return;
-    }
-    SetButtonEnabled(button, true);
-    if (BttnStateStorage) BttnStateStorage->Restore(button, std::type_index(typeid(*this)));
-    FOrthogonal = IsButtonDown(button);
 }
 
 gdi::Point TSegmentLine::EndFor(gdi::Point point) const {
@@ -78,12 +62,12 @@ gdi::Point TSegmentLine::EndFor(gdi::Point point) const {
 
 void TSegmentLine::LeftButton(gdi::Point point, TShiftState, bool released) {
     if (released) return;
-    if (Step == 2) {
+    if (Step == StepStart) {
         FStart = point;
         if (FPointCapture) CaptureNearest(10);
         CurPoint = FEnd = FStart;
-        SetState(1, 3);
-    } else if (Step == 3) {
+        SetStep(StepOpen);
+    } else if (Step == StepOpen) {
         // The segment ends where the last move left FEnd, not at the click.
         if (Owner) {
             PassResult(ResultFixed);
@@ -99,7 +83,7 @@ void TSegmentLine::LeftButton(gdi::Point point, TShiftState, bool released) {
 
 void TSegmentLine::RightButton(gdi::Point, TShiftState, bool released) {
     if (released) return;
-    SetState(1, 2);
+    SetStep(StepStart);
     PassResult(ResultEnded);
     Repaint();
     ShowMeasure();
@@ -112,16 +96,19 @@ void TSegmentLine::PointerMove(gdi::Point point, TShiftState) {
     Repaint();
 }
 
-void TSegmentLine::SetOrthogonal(bool on) {
-    if (on == FOrthogonal) return;
-    FOrthogonal = on;
-    FEnd = EndFor(CurPoint);
-    PassResult(ResultMoved);
-    Repaint();
+bool TSegmentLine::OptionToggled(TOptionButton which, bool down) {
+    const bool wasOrthogonal = FOrthogonal;
+    if (!TLine::OptionToggled(which, down)) return false;
+    if (FOrthogonal != wasOrthogonal) {
+        FEnd = EndFor(CurPoint);
+        PassResult(ResultMoved);
+        Repaint();
+    }
+    return true;
 }
 
 void TSegmentLine::ShowMeasure() {
-    ToolHost().SetMeasureOrigin(Step == 3 ? FStart : NullPoint);
+    ToolHost().SetMeasureOrigin(Step == StepOpen ? FStart : NullPoint);
 }
 
 void TSegmentLine::CaptureAlong(int32_t steps) {
@@ -131,7 +118,7 @@ void TSegmentLine::CaptureAlong(int32_t steps) {
 void TSegmentLine::DrawCursor(gdi::DeviceContext& dc, const gdi::Rect& clientRect, int32_t originX,
                               int32_t originY) {
     TLine::DrawCursor(dc, clientRect, originX, originY);
-    if (Step != 3) return;
+    if (Step != StepOpen) return;
     DrawXMarker(dc, Black, {FStart.x - originX, FStart.y - originY});
     if (FOrthogonal) DrawXMarker(dc, Black, {FEnd.x - originX, FEnd.y - originY});
 }

@@ -8,16 +8,14 @@
 
 class TSegmentLine : public TLine {
   public:
-    TSegmentLine() = default;
+    TSegmentLine();
     // A sub-tool's set-up for CreateFor: the chain starts at point, already open when
     // open is set.
-    TSegmentLine(bool open, gdi::Point point) : m_subOpen(open), m_subPoint(point) {}
+    TSegmentLine(bool open, gdi::Point point);
 
     void LeftButton(gdi::Point point, TShiftState shift, bool released) override;
     void RightButton(gdi::Point point, TShiftState shift, bool released) override;
     void PointerMove(gdi::Point point, TShiftState shift) override;
-    void ReleaseControls() override;
-    void SetupControls() override;
     // The X and Y read-outs count from the segment's start while one is open.
     void ShowMeasure() override;
     void Create() override;
@@ -29,9 +27,8 @@ class TSegmentLine : public TLine {
     QString GetPrompt() override;
     void Destroy() override;
     void CaptureAlong(int32_t steps) override;
-
-    // The orthogonal button changed while this tool is current.
-    void SetOrthogonal(bool on);
+    // Orthogonal mode turns the rubber segment at once.
+    bool OptionToggled(TOptionButton which, bool down) override;
 
     bool FOrthogonal = false;
 

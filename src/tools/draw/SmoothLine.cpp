@@ -5,8 +5,8 @@
 namespace {
 
 const TStringTable Prompts{
-    {2, "Задайте начальную точку линии (Enter или лев.кнопка мыши)"},
-    {3, "Укажите направление линии (Esc - отказ)"},
+    {TLine::StepStart, "Задайте начальную точку линии (Enter или лев.кнопка мыши)"},
+    {TLine::StepOpen, "Укажите направление линии (Esc - отказ)"},
 };
 
 } // namespace
@@ -14,7 +14,7 @@ const TStringTable Prompts{
 void TSmoothLine::Create() {
     TLine::Create();
     ShowPreview = false;
-    SetState(1, 2);
+    SetStep(StepStart);
 }
 
 QString TSmoothLine::GetPrompt() {
@@ -34,30 +34,30 @@ void TSmoothLine::SurfMouseLeave(int32_t, int32_t) {
 
 void TSmoothLine::LeftButton(gdi::Point point, TShiftState, bool released) {
     if (released) return;
-    if (Step == 2) {
+    if (Step == StepStart) {
         RecordUndo();
         FStart = point;
         if (FPointCapture) CaptureNearest(10);
         CurPoint = FEnd = m_strokeStart = FStart;
         m_pieces = 0;
-        SetState(1, 3);
-    } else if (Step == 3) {
+        SetStep(StepOpen);
+    } else if (Step == StepOpen) {
         if (FPointCapture) CaptureAlong(10);
         Complete();
-        SetState(1, 2);
+        SetStep(StepStart);
     }
     Repaint();
 }
 
 void TSmoothLine::RightButton(gdi::Point, TShiftState, bool released) {
     if (released) return;
-    SetState(1, 2);
+    SetStep(StepStart);
     Repaint();
 }
 
 void TSmoothLine::PointerMove(gdi::Point point, TShiftState) {
     CurPoint = FEnd = point;
-    if (PointerInside && Step == 3) {
+    if (PointerInside && Step == StepOpen) {
         Complete();
         FStart = point;
         FHistory[0] = FHistory[1];

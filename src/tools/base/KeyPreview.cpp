@@ -1,4 +1,4 @@
-#include "tools/draw/KeyPreview.h"
+#include "tools/base/KeyPreview.h"
 
 #include <QApplication>
 #include <QKeyEvent>

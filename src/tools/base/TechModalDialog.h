@@ -1,0 +1,21 @@
+#pragma once
+// The base of the program's modal dialogs (new sketch, sheet size, and the questions
+// the tools ask): Enter answers OK and Esc Cancel wherever the focus is inside the
+// dialog, also in controls that would take the keys for themselves.
+
+#include <QDialog>
+
+class QKeyEvent;
+
+class TTechModalDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TTechModalDialog(QWidget* owner = nullptr);
+
+  protected:
+    // Whether Enter may answer OK now; a dialog whose OK button can be disabled says so.
+    virtual bool CanAccept() const { return true; }
+
+  private:
+    bool FormKeyDown(QKeyEvent& event);
+};
