@@ -67,8 +67,48 @@ __attribute__((target("ssse3"))) void convertRow16(uint32_t* dst, const uint8_t*
     convertRowScalar(dst + i, src + i, n - i, table);
 }
 
+// The same with 32 pixels a step. The shuffles and unpacks work within each 128-bit
+// half, so the halves hold pixels 0-15 and 16-31 and are put in order on the way out.
+__attribute__((target("avx2"))) void convertRow32(uint32_t* dst, const uint8_t* src, int32_t n,
+                                                  const ScreenTable& table) {
+    alignas(16) uint8_t planes[4][16];
+    for (int i = 0; i < 16; ++i)
+        for (int b = 0; b < 4; ++b)
+            planes[b][i] = uint8_t(table[size_t(i)] >> (8 * b));
+    const auto* p = reinterpret_cast<const __m128i*>(planes);
+    const __m256i blue = _mm256_broadcastsi128_si256(_mm_load_si128(p));
+    const __m256i green = _mm256_broadcastsi128_si256(_mm_load_si128(p + 1));
+    const __m256i red = _mm256_broadcastsi128_si256(_mm_load_si128(p + 2));
+    const __m256i alpha = _mm256_broadcastsi128_si256(_mm_load_si128(p + 3));
+    const __m256i low = _mm256_set1_epi8(0x0F);
+    int32_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i index =
+            _mm256_and_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i)), low);
+        const __m256i b = _mm256_shuffle_epi8(blue, index), g = _mm256_shuffle_epi8(green, index);
+        const __m256i r = _mm256_shuffle_epi8(red, index), a = _mm256_shuffle_epi8(alpha, index);
+        const __m256i bgLow = _mm256_unpacklo_epi8(b, g), bgHigh = _mm256_unpackhi_epi8(b, g);
+        const __m256i raLow = _mm256_unpacklo_epi8(r, a), raHigh = _mm256_unpackhi_epi8(r, a);
+        const __m256i w0 = _mm256_unpacklo_epi16(bgLow, raLow);   // pixels 0-3 and 16-19
+        const __m256i w1 = _mm256_unpackhi_epi16(bgLow, raLow);   // 4-7 and 20-23
+        const __m256i w2 = _mm256_unpacklo_epi16(bgHigh, raHigh); // 8-11 and 24-27
+        const __m256i w3 = _mm256_unpackhi_epi16(bgHigh, raHigh); // 12-15 and 28-31
+        auto* out = reinterpret_cast<__m256i*>(dst + i);
+        _mm256_storeu_si256(out, _mm256_permute2x128_si256(w0, w1, 0x20));
+        _mm256_storeu_si256(out + 1, _mm256_permute2x128_si256(w2, w3, 0x20));
+        _mm256_storeu_si256(out + 2, _mm256_permute2x128_si256(w0, w1, 0x31));
+        _mm256_storeu_si256(out + 3, _mm256_permute2x128_si256(w2, w3, 0x31));
+    }
+    convertRow16(dst + i, src + i, n - i, table);
+}
+
 bool hasSsse3() {
     static const bool has = __builtin_cpu_supports("ssse3");
+    return has;
+}
+
+bool hasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
     return has;
 }
 #endif
@@ -77,6 +117,7 @@ bool hasSsse3() {
 // rule, which the vector loop relies on.
 void convertRow(uint32_t* dst, const uint8_t* src, int32_t n, const ScreenTable& table, bool sixteenColours) {
 #ifdef VERIGRAF_SCREEN_SSSE3
+    if (sixteenColours && hasAvx2()) return convertRow32(dst, src, n, table);
     if (sixteenColours && hasSsse3()) return convertRow16(dst, src, n, table);
 #else
     (void)sixteenColours;
