@@ -3,8 +3,10 @@
 BUILD := build
 BIN := $(BUILD)/bin
 JOBS ?= $(shell nproc)
+# Seconds each fuzz target runs for in `make fuzz`.
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test bench fuzz sanitize clean
 
 all: build
 
@@ -38,7 +40,18 @@ fuzz: deps
 	@for f in $(BUILD)-fuzz/fuzz/*-fuzz; do [ -x "$$f" ] || continue; echo "== $$f"; \
 	  corpus=$(BUILD)-fuzz/corpus/$$(basename $$f); mkdir -p $$corpus; \
 	  if [ -d fuzz/seeds/$$(basename $$f) ]; then cp -n fuzz/seeds/$$(basename $$f)/* $$corpus/; fi; \
-	  $$f $$corpus -max_total_time=30 -rss_limit_mb=2048 || exit 1; done
+	  $$f $$corpus -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 || exit 1; done
+
+# The program and every test under AddressSanitizer and UndefinedBehaviorSanitizer, in a
+# folder of its own; the programs the build runs (the sheet forms) are sanitized too.
+SANITIZE_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
+
+sanitize: deps
+	@cmake -S . -B $(BUILD)-sanitize -G Ninja -DCMAKE_BUILD_TYPE= -DVERIGRAF_SANITIZE=ON >/dev/null
+	@$(SANITIZE_ENV) cmake --build $(BUILD)-sanitize -j $(JOBS)
+	@cd $(BUILD)-sanitize && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-sanitize

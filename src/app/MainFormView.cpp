@@ -5,6 +5,7 @@
 #include "app/Ruler.h"
 #include "app/StatusPanels.h"
 #include "app/ViewAllForm.h"
+#include "app/WindowPixels.h"
 #include "document/RenderBuffer.h"
 #include "document/TechDocument.h"
 #include "tools/base/PaintedTool.h"
@@ -201,8 +202,10 @@ void TMainForm::DrawSurfDraw(TTechDrawSurf* sender) {
         if (tool->ShowCursor) tool->DrawCursor(m_renderBuffer->DC(), client, origin.x, origin.y);
     }
 
+    const gdi::BitmapPtr& picture = m_renderBuffer->Bitmap();
+    if (picture && StretchOntoWindow(painter, *sender, *picture, w / zoom, h / zoom)) return;
     m_surfaceImage.Resize(w, h);
-    m_surfaceImage.DC().stretchBlt(0, 0, w, h, &m_renderBuffer->DC(), 0, 0, w / zoom, h / zoom, gdi::SRCCOPY);
+    m_surfaceImage.StretchFrom(m_renderBuffer->DC(), w / zoom, h / zoom);
     painter.drawImage(0, 0, m_surfaceImage.Image());
 }
 
