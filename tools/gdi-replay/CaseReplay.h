@@ -16,7 +16,9 @@ struct CaseResult {
 };
 
 // Replays every case of the stream. Cases without an expect block are drawn and, when
-// `draw` is given, their pixels are written there in the same format.
-std::vector<CaseResult> replayCases(std::istream& in, std::ostream* draw = nullptr);
+// `draw` is given, their pixels are written there in the same format. The font files
+// that cases name are looked up in fontsDir.
+std::vector<CaseResult> replayCases(std::istream& in, std::ostream* draw = nullptr,
+                                    const std::string& fontsDir = {});
 
 } // namespace gdi_replay
