@@ -1,7 +1,7 @@
 #pragma once
 // Drawing cases: a small text format naming a bitmap size, a sequence of drawing
 // commands and the palette index every pixel must have afterwards. The cases pin the
-// raster rules down pixel by pixel; see tests/data/gdi-cases.txt for the format.
+// raster rules down pixel by pixel; tests/data/README.md describes the format.
 
 #include <iosfwd>
 #include <string>
