@@ -235,11 +235,14 @@ FT_Vector FontInstance::advanceVector(FT_Pos baseAdvance, const FT_Matrix& m) co
     return adv;
 }
 
-FT_Error FontInstance::loadGlyph(FT_UInt glyphIndex) {
+// Glyph images are hinted for monochrome output; measurement asks for the ordinary
+// hinting, which may round an advance differently.
+FT_Error FontInstance::loadGlyph(FT_UInt glyphIndex, bool forImage) {
     FT_Face face = m_face->handle();
     FT_Activate_Size(m_size);
     FT_Set_Transform(face, nullptr, nullptr);
-    FT_Int32 flags = FT_LOAD_IGNORE_GLOBAL_ADVANCE_WIDTH | FT_LOAD_TARGET_MONO | FT_LOAD_NO_BITMAP;
+    FT_Int32 flags = FT_LOAD_IGNORE_GLOBAL_ADVANCE_WIDTH | FT_LOAD_NO_BITMAP;
+    if (forImage) flags |= FT_LOAD_TARGET_MONO;
     FT_Error error = FT_Load_Glyph(face, glyphIndex, flags);
     if (error) error = FT_Load_Glyph(face, glyphIndex, flags | FT_LOAD_NO_HINTING);
     return error;
@@ -249,16 +252,24 @@ const FontInstance::CharEntry& FontInstance::charEntry(char32_t c) {
     if (auto it = m_chars.find(c); it != m_chars.end()) return it->second;
     CharEntry entry;
     entry.glyphIndex = glyphIndex(c);
-    if (loadGlyph(entry.glyphIndex) == 0) {
-        FT_Vector adv = advanceVector(m_face->handle()->glyph->metrics.horiAdvance, matrix(0));
+    const FT_Matrix plain = matrix(0);
+    if (loadGlyph(entry.glyphIndex, false) == 0) {
+        FT_Vector adv = advanceVector(m_face->handle()->glyph->metrics.horiAdvance, plain);
         adv.y = -adv.y;
         entry.advance = int32_t(FT_Vector_Length(&adv) >> 6);
     }
+    if (loadGlyph(entry.glyphIndex, true) == 0)
+        entry.cellAdvance =
+            int32_t(advanceVector(m_face->handle()->glyph->metrics.horiAdvance, plain).x >> 6);
     return m_chars.emplace(c, entry).first->second;
 }
 
 int32_t FontInstance::advance(char32_t c) {
     return charEntry(c).advance;
+}
+
+int32_t FontInstance::cellAdvance(char32_t c) {
+    return charEntry(c).cellAdvance;
 }
 
 const GlyphImage& FontInstance::glyph(char32_t c, int32_t angle) {
@@ -275,7 +286,7 @@ const GlyphImage& FontInstance::glyph(char32_t c, int32_t angle) {
 // reference loses it.
 GlyphImage FontInstance::render(FT_UInt glyphIndex, int32_t angle) {
     GlyphImage image;
-    if (loadGlyph(glyphIndex) != 0) return image;
+    if (loadGlyph(glyphIndex, true) != 0) return image;
     FT_GlyphSlot slot = m_face->handle()->glyph;
     if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return image;
     FT_Outline& outline = slot->outline;

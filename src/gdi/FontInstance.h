@@ -53,8 +53,13 @@ class FontInstance {
     const TextLine& strikeOut() const { return m_strikeOut; }
     int32_t pixelsPerEm() const { return m_ppem; }
 
-    // Unrotated advance width in pixels, synthesised boldness included.
+    // Unrotated advance width in pixels, synthesised boldness included: what text is
+    // measured with.
     int32_t advance(char32_t c);
+    // The step of the pen after the glyph's image on an unturned line without extra
+    // spacing. It comes with the image, hinted for monochrome output, and may differ
+    // from the measured advance by a pixel.
+    int32_t cellAdvance(char32_t c);
     // The glyph turned by angle tenths of a degree counter-clockwise (any angle; the
     // escapement as the logical font gives it).
     const GlyphImage& glyph(char32_t c, int32_t angle);
@@ -63,6 +68,7 @@ class FontInstance {
     struct CharEntry {
         FT_UInt glyphIndex = 0;
         int32_t advance = 0;
+        int32_t cellAdvance = 0;
     };
 
     FontInstance(std::shared_ptr<FontFace> face, FT_Size size);
@@ -71,7 +77,7 @@ class FontInstance {
     FT_UInt glyphIndex(char32_t c) const;
     FT_Matrix matrix(int32_t angle) const;
     FT_Vector advanceVector(FT_Pos baseAdvance, const FT_Matrix& m) const;
-    FT_Error loadGlyph(FT_UInt glyphIndex);
+    FT_Error loadGlyph(FT_UInt glyphIndex, bool forImage);
     GlyphImage render(FT_UInt glyphIndex, int32_t angle);
     static void collectSpans(const FT_Bitmap& bitmap, int32_t left, int32_t top, GlyphImage& image);
 

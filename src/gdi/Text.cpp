@@ -121,14 +121,18 @@ bool DeviceContext::textOut(int32_t x, int32_t y, std::string_view text) {
         y = m_position.y;
     }
 
-    // Each glyph's pen position is the whole advance before it turned onto the line and
-    // cut to whole pixels, so that rounding never piles up along a long line.
+    // On a turned line, or with extra spacing, each glyph's pen position is the measured
+    // advance before it turned onto the line and cut to whole pixels, so that rounding
+    // never piles up. A plain line is measured the same way but its glyphs step by the
+    // advances that come with their images.
     const Direction dir = directionOf(log.escapement);
+    const bool plain = log.escapement == 0 && m_charExtra == 0;
     std::vector<Point> pens(chars.size());
     Point width{0, 0};
-    int32_t total = 0;
+    int32_t total = 0, pen = 0;
     for (size_t i = 0; i < chars.size(); ++i) {
-        pens[i] = width;
+        pens[i] = plain ? Point{pen, 0} : width;
+        pen += font->cellAdvance(chars[i]);
         total += font->advance(chars[i]) + m_charExtra;
         width = {truncated(dir.cos * total), truncated(-dir.sin * total)};
     }
