@@ -211,9 +211,9 @@ FT_Matrix FontInstance::matrix(int32_t angle) const {
 FT_Vector FontInstance::advanceVector(FT_Pos baseAdvance, const FT_Matrix& m) const {
     FT_Vector adv{baseAdvance, 0};
     FT_Vector_Transform(&adv, &m);
-    // In a proportional face, a glyph as wide as two average ones is a full-width one
-    // and gets exactly twice the rounded average width.
-    if ((m_metrics.pitchAndFamily & TMPF_FIXED_PITCH) && m_avgWidthUnits > 0 && adv.y == 0) {
+    // In a fixed-pitch face (the flag is clear for those), a glyph as wide as two
+    // average ones is a full-width one and gets exactly twice the rounded average width.
+    if (!(m_metrics.pitchAndFamily & TMPF_FIXED_PITCH) && m_avgWidthUnits > 0 && adv.y == 0) {
         const FT_Long average = FT_MulFix(m_avgWidthUnits, m_emScale);
         if (average > 0 && (baseAdvance + 63) >> 6 == FT_MulFix(m_avgWidthUnits * 2, m_emScale)) {
             FT_Vector v{m_avgWidthUnits, 0};
