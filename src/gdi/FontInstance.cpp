@@ -133,8 +133,16 @@ bool FontInstance::setUp(const FaceDescription& description, const FontRequest& 
             std::max(0, scale(hhea->Line_Gap - (cellUnits - (hhea->Ascender - hhea->Descender))));
     m_avgWidthUnits = hasOs2 ? os2->xAvgCharWidth : 0;
     tm.aveCharWidth = std::max(1, scale(m_avgWidthUnits));
-    tm.maxCharWidth = std::max(1, scale(int32_t(face->bbox.xMax - face->bbox.xMin)));
-    tm.weight = m_fakeBold ? FW_BOLD : description.weight;
+    tm.maxCharWidth = scale(int32_t(face->bbox.xMax - face->bbox.xMin));
+    tm.weight = FW_NORMAL;
+    if (m_fakeBold) {
+        // Thickened strokes widen every glyph by a pixel.
+        tm.weight = FW_BOLD;
+        ++tm.aveCharWidth;
+        ++tm.maxCharWidth;
+    } else if (hasOs2 && (description.bold ? os2->usWeightClass > 500 : os2->usWeightClass <= 500)) {
+        tm.weight = os2->usWeightClass;
+    }
     tm.italic = description.italic || m_fakeItalic;
     tm.pitchAndFamily = pitchAndFamily(face, os2, description.fixedPitch);
     m_emScale = emScale;
@@ -142,7 +150,11 @@ bool FontInstance::setUp(const FaceDescription& description, const FontRequest& 
     m_defaultCharSet = hasOs2 && (os2->ulCodePageRange1 & 0x4) ? RUSSIAN_CHARSET : ANSI_CHARSET;
 
     // A width asks for that average character width: the outline is stretched to it.
-    if (request.width != 0) m_widthRatio = double(std::abs(request.width)) / double(tm.aveCharWidth);
+    if (request.width != 0) {
+        m_widthRatio = double(std::abs(request.width)) / double(std::max(1, scale(m_avgWidthUnits)));
+        tm.aveCharWidth = int32_t(std::floor(tm.aveCharWidth * m_widthRatio + 0.5));
+        tm.maxCharWidth = int32_t(std::floor(tm.maxCharWidth * m_widthRatio + 0.5));
+    }
 
     // Line thicknesses are at least a pixel; positions keep their sign (up from the
     // baseline).
