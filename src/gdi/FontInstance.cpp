@@ -189,9 +189,12 @@ bool FontInstance::setUp(const FaceDescription& description, const FontRequest& 
 
 FT_UInt FontInstance::glyphIndex(char32_t c) const {
     FT_Face face = m_face->handle();
-    FT_UInt index = FT_Get_Char_Index(face, c);
-    if (index == 0 && m_symbolMap && c < 0x100) index = FT_Get_Char_Index(face, 0xF000 + c);
-    return index;
+    // A symbol font's own area comes first; old fonts keep their symbols at the codes
+    // themselves.
+    if (m_symbolMap && c < 0x100) {
+        if (const FT_UInt index = FT_Get_Char_Index(face, 0xF000 + c)) return index;
+    }
+    return FT_Get_Char_Index(face, c);
 }
 
 // The plain matrix of the font (stretch to the asked width, then the slant of a

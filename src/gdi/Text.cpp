@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -76,9 +77,12 @@ Direction directionOf(int32_t escapement) {
     return {std::cos(radians), std::sin(radians)};
 }
 
-// Truncation toward zero, as the reference turns its fractional positions into pixels.
+// Truncation toward zero, as the reference turns its fractional positions into pixels;
+// positions beyond the coordinate range stop at its ends.
 int32_t truncated(double v) {
-    return int32_t(v);
+    constexpr double lowest = std::numeric_limits<int32_t>::min();
+    constexpr double highest = std::numeric_limits<int32_t>::max();
+    return int32_t(std::clamp(std::trunc(v), lowest, highest));
 }
 
 void plotGlyph(Bitmap& bitmap, const std::vector<Rect>& clip, const GlyphImage& glyph, int32_t ox, int32_t oy,
@@ -129,12 +133,13 @@ bool DeviceContext::textOut(int32_t x, int32_t y, std::string_view text) {
     const bool plain = log.escapement == 0 && m_charExtra == 0;
     std::vector<Point> pens(chars.size());
     Point width{0, 0};
-    int32_t total = 0, pen = 0;
+    int64_t total = 0;
+    int64_t pen = 0;
     for (size_t i = 0; i < chars.size(); ++i) {
-        pens[i] = plain ? Point{pen, 0} : width;
+        pens[i] = plain ? Point{truncated(double(pen)), 0} : width;
         pen += font->cellAdvance(chars[i]);
         total += font->advance(chars[i]) + m_charExtra;
-        width = {truncated(dir.cos * total), truncated(-dir.sin * total)};
+        width = {truncated(dir.cos * double(total)), truncated(-dir.sin * double(total))};
     }
 
     switch (m_textAlign & TA_CENTER) { // both horizontal bits
