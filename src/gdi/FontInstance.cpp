@@ -273,18 +273,11 @@ const FontInstance::CharEntry& FontInstance::charEntry(char32_t c) {
         adv.y = -adv.y;
         entry.advance = int32_t(FT_Vector_Length(&adv) >> 6);
     }
-    if (loadGlyph(entry.glyphIndex, true) == 0)
-        entry.cellAdvance =
-            int32_t(advanceVector(m_face->handle()->glyph->metrics.horiAdvance, plain).x >> 6);
     return m_chars.emplace(c, entry).first->second;
 }
 
 int32_t FontInstance::advance(char32_t c) {
     return charEntry(c).advance;
-}
-
-int32_t FontInstance::cellAdvance(char32_t c) {
-    return charEntry(c).cellAdvance;
 }
 
 const GlyphImage& FontInstance::glyph(char32_t c, int32_t angle) {
@@ -303,6 +296,8 @@ GlyphImage FontInstance::render(FT_UInt glyphIndex, int32_t angle) {
     GlyphImage image;
     if (loadGlyph(glyphIndex, true) != 0) return image;
     FT_GlyphSlot slot = m_face->handle()->glyph;
+    const FT_Matrix m = matrix(angle);
+    image.cellAdvance = int32_t(advanceVector(slot->metrics.horiAdvance, m).x >> 6);
     if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return image;
     FT_Outline& outline = slot->outline;
 
@@ -320,7 +315,6 @@ GlyphImage FontInstance::render(FT_UInt glyphIndex, int32_t angle) {
     const FT_Pos bottom =
         std::max<FT_Pos>(metrics.horiBearingY - metrics.height, -FT_Pos(m_metrics.descent) * 64);
 
-    const FT_Matrix m = matrix(angle);
     FT_BBox box{};
     for (int corner = 0; corner < 4; ++corner) {
         FT_Vector v{metrics.horiBearingX + (corner & 1) * metrics.width, (corner & 2) ? bottom : top};

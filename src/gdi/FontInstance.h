@@ -26,6 +26,9 @@ struct GlyphImage {
     std::vector<GlyphSpan> spans; // by row, then column
     // Bounds of the spans relative to the origin; empty for a blank glyph.
     int32_t left = 0, top = 0, right = 0, bottom = 0;
+    // The step of the pen after the image along the x axis. It comes with the image,
+    // hinted for monochrome output, and may differ from the measured advance by a pixel.
+    int32_t cellAdvance = 0;
 };
 
 struct FontRequest {
@@ -56,10 +59,6 @@ class FontInstance {
     // Unrotated advance width in pixels, synthesised boldness included: what text is
     // measured with.
     int32_t advance(char32_t c);
-    // The step of the pen after the glyph's image on an unturned line without extra
-    // spacing. It comes with the image, hinted for monochrome output, and may differ
-    // from the measured advance by a pixel.
-    int32_t cellAdvance(char32_t c);
     // The glyph turned by angle tenths of a degree counter-clockwise (any angle; the
     // escapement as the logical font gives it).
     const GlyphImage& glyph(char32_t c, int32_t angle);
@@ -68,7 +67,6 @@ class FontInstance {
     struct CharEntry {
         FT_UInt glyphIndex = 0;
         int32_t advance = 0;
-        int32_t cellAdvance = 0;
     };
 
     FontInstance(std::shared_ptr<FontFace> face, FT_Size size);

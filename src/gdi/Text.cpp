@@ -128,16 +128,13 @@ bool DeviceContext::textOut(int32_t x, int32_t y, std::string_view text) {
     // On a turned line, or with extra spacing, each glyph's pen position is the measured
     // advance before it turned onto the line and cut to whole pixels, so that rounding
     // never piles up. A plain line is measured the same way but its glyphs step by the
-    // advances that come with their images.
+    // advances that come with their images (below).
     const Direction dir = directionOf(log.escapement);
-    const bool plain = log.escapement == 0 && m_charExtra == 0;
     std::vector<Point> pens(chars.size());
     Point width{0, 0};
     int64_t total = 0;
-    int64_t pen = 0;
     for (size_t i = 0; i < chars.size(); ++i) {
-        pens[i] = plain ? Point{truncated(double(pen)), 0} : width;
-        pen += font->cellAdvance(chars[i]);
+        pens[i] = width;
         total += font->advance(chars[i]) + m_charExtra;
         width = {truncated(dir.cos * double(total)), truncated(-dir.sin * double(total))};
     }
@@ -182,8 +179,14 @@ bool DeviceContext::textOut(int32_t x, int32_t y, std::string_view text) {
     // Text is copied onto the bitmap: the raster operation of the DC does not apply.
     const uint32_t ink = colorToPixel(m_textColor);
     const std::vector<Rect>& clip = clipRects();
-    for (size_t i = 0; i < chars.size(); ++i)
-        plotGlyph(*m_bitmap, clip, font->glyph(chars[i], log.escapement), x + pens[i].x, y + pens[i].y, ink);
+    const bool plain = log.escapement == 0 && m_charExtra == 0;
+    int64_t pen = 0;
+    for (size_t i = 0; i < chars.size(); ++i) {
+        const GlyphImage& image = font->glyph(chars[i], log.escapement);
+        const Point at = plain ? Point{truncated(double(x + pen)), y} : Point{x + pens[i].x, y + pens[i].y};
+        plotGlyph(*m_bitmap, clip, image, at.x, at.y, ink);
+        pen += image.cellAdvance;
+    }
 
     if (log.underline) drawTextLine(font->underline(), {x, y}, width, log.escapement);
     if (log.strikeOut) drawTextLine(font->strikeOut(), {x, y}, width, log.escapement);
