@@ -120,6 +120,7 @@ class DeviceContext {
     RopMasks penMasks(COLORREF color) const;
 
   private:
+    void drawTextLine(const TextLine& line, Point origin, Point width, int32_t escapement);
     void invalidateClip() { m_clipRectsValid = false; }
 
     BitmapPtr m_bitmap;

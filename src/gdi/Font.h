@@ -41,6 +41,13 @@ FontPtr createFontIndirect(const LogFont& log);
 // The font a fresh DC has selected (the system font).
 FontPtr stockSystemFont();
 
+// A line drawn along the text (underline, strike-out): its position above the baseline
+// (negative: below) and its thickness, in pixels.
+struct TextLine {
+    int32_t position = 0;
+    int32_t thickness = 1;
+};
+
 struct TextMetrics {
     int32_t height = 0;
     int32_t ascent = 0;

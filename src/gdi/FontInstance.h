@@ -26,13 +26,9 @@ struct GlyphImage {
     std::vector<GlyphSpan> spans; // by row, then column
     // Bounds of the spans relative to the origin; empty for a blank glyph.
     int32_t left = 0, top = 0, right = 0, bottom = 0;
-};
-
-// A line drawn along the text (underline, strike-out): its top edge above the baseline
-// (negative: below) and its thickness, in pixels.
-struct TextLine {
-    int32_t position = 0;
-    int32_t thickness = 1;
+    // The step of the pen after the image along the x axis. It comes with the image,
+    // hinted for monochrome output, and may differ from the measured advance by a pixel.
+    int32_t cellAdvance = 0;
 };
 
 struct FontRequest {
@@ -60,9 +56,11 @@ class FontInstance {
     const TextLine& strikeOut() const { return m_strikeOut; }
     int32_t pixelsPerEm() const { return m_ppem; }
 
-    // Unrotated advance width in pixels, synthesised boldness included.
+    // Unrotated advance width in pixels, synthesised boldness included: what text is
+    // measured with.
     int32_t advance(char32_t c);
-    // The glyph turned by angle tenths of a degree counter-clockwise, 0 <= angle < 3600.
+    // The glyph turned by angle tenths of a degree counter-clockwise (any angle; the
+    // escapement as the logical font gives it).
     const GlyphImage& glyph(char32_t c, int32_t angle);
 
   private:
@@ -75,7 +73,11 @@ class FontInstance {
     bool setUp(const FaceDescription& description, const FontRequest& request);
     const CharEntry& charEntry(char32_t c);
     FT_UInt glyphIndex(char32_t c) const;
+    FT_Matrix matrix(int32_t angle) const;
+    FT_Vector advanceVector(FT_Pos baseAdvance, const FT_Matrix& m) const;
+    FT_Error loadGlyph(FT_UInt glyphIndex, bool forImage);
     GlyphImage render(FT_UInt glyphIndex, int32_t angle);
+    static void collectSpans(const FT_Bitmap& bitmap, int32_t left, int32_t top, GlyphImage& image);
 
     std::shared_ptr<FontFace> m_face; // declared first: the size must go before the face
     FT_Size m_size;
@@ -83,6 +85,9 @@ class FontInstance {
     bool m_fakeBold = false;
     bool m_fakeItalic = false;
     bool m_symbolMap = false;
+    double m_widthRatio = 1.0;
+    FT_Fixed m_emScale = 0;
+    int32_t m_avgWidthUnits = 0;
     TextMetrics m_metrics;
     uint8_t m_defaultCharSet = 0;
     TextLine m_underline;

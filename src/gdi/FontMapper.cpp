@@ -9,7 +9,8 @@ namespace gdi {
 
 namespace {
 
-constexpr int kBoldWeight = 600;
+// Weights above medium ask for bold.
+constexpr int kBoldWeight = 551;
 constexpr size_t kMaxInstances = 256;
 
 // Pitch and family requests of a logical font.

@@ -2,7 +2,7 @@
 // The font mapper: which face, at which size, a logical font draws with. The face name
 // is looked up, whatever its case, among the private fonts and the system's; a name
 // found nowhere gets the face fontconfig substitutes for it, guided by the pitch and
-// family the logical font asks for. Bold (weight 600 and up) and italic pick the face of
+// family the logical font asks for. Bold (weights above 550) and italic pick the face of
 // the family that has them, or are synthesised.
 //
 // Matches are kept per logical font and dropped when the private fonts change or the

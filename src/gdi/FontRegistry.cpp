@@ -37,7 +37,12 @@ std::optional<std::vector<std::string>> FontRegistry::addFontFile(const std::str
     }
     std::vector<FaceDescription> faces = describeFontFile(path);
     if (faces.empty()) return std::nullopt;
-    m_entries.push_back({path, 1, std::move(faces)});
+    // The faces stay open while the file is added: the fonts of the program are drawn
+    // with all the time, and a size or angle not met before then costs only its glyphs.
+    std::vector<std::shared_ptr<FontFace>> open;
+    for (const FaceDescription& f : faces)
+        if (auto face = FontFace::open(path, f.index)) open.push_back(std::move(face));
+    m_entries.push_back({path, 1, std::move(faces), std::move(open)});
     ++m_generation;
     return familiesOf(m_entries.back().faces);
 }

@@ -3,11 +3,14 @@
 // family names before the system's fonts. Adding a file twice needs two removals, as
 // with the platform's font resources.
 //
+// The faces of an added file stay open until it is removed.
+//
 // One instance for the process, used from the GUI thread only; tests clear it.
 
 #include "gdi/FontFace.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +44,7 @@ class FontRegistry {
         std::string path;
         int references = 0;
         std::vector<FaceDescription> faces;
+        std::vector<std::shared_ptr<FontFace>> open;
     };
     std::vector<Entry> m_entries;
     uint64_t m_generation = 0;

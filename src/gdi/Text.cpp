@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -64,72 +65,24 @@ std::u32string decodeUtf8(std::string_view s) {
     return out;
 }
 
-// Direction of the text line and the "up" of its glyphs on the bitmap (y down), for an
-// escapement in tenths of a degree counter-clockwise.
+// The text line's direction: cosine and sine of the escapement, counter-clockwise.
 struct Direction {
     double cos = 1;
     double sin = 0;
-    int32_t angle = 0; // normalised to [0, 3600)
 };
 
 Direction directionOf(int32_t escapement) {
-    Direction d;
-    d.angle = ((escapement % 3600) + 3600) % 3600;
-    if (d.angle % 900 == 0) {
-        static constexpr double quarterCos[] = {1, 0, -1, 0};
-        static constexpr double quarterSin[] = {0, 1, 0, -1};
-        d.cos = quarterCos[d.angle / 900];
-        d.sin = quarterSin[d.angle / 900];
-    } else {
-        const double radians = d.angle * std::numbers::pi / 1800.0;
-        d.cos = std::cos(radians);
-        d.sin = std::sin(radians);
-    }
-    return d;
+    if (escapement == 0) return {};
+    const double radians = escapement * std::numbers::pi / 1800.0;
+    return {std::cos(radians), std::sin(radians)};
 }
 
-struct PointF {
-    double x;
-    double y;
-};
-
-// Fills a convex polygon: pixels whose centres lie inside, the right and bottom edges
-// excluded, so that a polygon on whole-pixel corners fills exactly the rectangle.
-void fillConvex(DeviceContext& dc, const PointF* pts, int count, const RopMasks& masks) {
-    double minY = pts[0].y, maxY = pts[0].y;
-    for (int i = 1; i < count; ++i) {
-        minY = std::min(minY, pts[i].y);
-        maxY = std::max(maxY, pts[i].y);
-    }
-    const auto firstRow = int32_t(std::ceil(minY - 0.5));
-    const auto endRow = int32_t(std::ceil(maxY - 0.5));
-    for (int32_t row = firstRow; row < endRow; ++row) {
-        const double yc = row + 0.5;
-        double left = HUGE_VAL, right = -HUGE_VAL;
-        for (int i = 0; i < count; ++i) {
-            const PointF& p = pts[i];
-            const PointF& q = pts[(i + 1) % count];
-            if ((p.y <= yc && yc < q.y) || (q.y <= yc && yc < p.y)) {
-                const double x = p.x + (yc - p.y) * (q.x - p.x) / (q.y - p.y);
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-        if (left < right)
-            dc.paintSpan(row, int32_t(std::ceil(left - 0.5)), int32_t(std::ceil(right - 0.5)), masks);
-    }
-}
-
-// The band between two offsets above the baseline (below when negative), along the
-// line from the baseline origin for the given length.
-void fillBand(DeviceContext& dc, PointF origin, const Direction& dir, double length, double above,
-              double below, const RopMasks& masks) {
-    // Along the line: (cos, -sin); up from it: (-sin, -cos).
-    auto at = [&](double along, double up) {
-        return PointF{origin.x + dir.cos * along - dir.sin * up, origin.y - dir.sin * along - dir.cos * up};
-    };
-    const PointF quad[4] = {at(0, above), at(length, above), at(length, below), at(0, below)};
-    fillConvex(dc, quad, 4, masks);
+// Truncation toward zero, as the reference turns its fractional positions into pixels;
+// positions beyond the coordinate range stop at its ends.
+int32_t truncated(double v) {
+    constexpr double lowest = std::numeric_limits<int32_t>::min();
+    constexpr double highest = std::numeric_limits<int32_t>::max();
+    return int32_t(std::clamp(std::trunc(v), lowest, highest));
 }
 
 void plotGlyph(Bitmap& bitmap, const std::vector<Rect>& clip, const GlyphImage& glyph, int32_t ox, int32_t oy,
@@ -172,68 +125,91 @@ bool DeviceContext::textOut(int32_t x, int32_t y, std::string_view text) {
         y = m_position.y;
     }
 
-    // Pen positions along the unturned line; each glyph sits on the turned one.
-    std::vector<int32_t> offsets(chars.size());
-    int32_t total = 0;
-    for (size_t i = 0; i < chars.size(); ++i) {
-        offsets[i] = total;
-        total += font->advance(chars[i]) + m_charExtra;
-    }
+    // On a turned line, or with extra spacing, each glyph's pen position is the measured
+    // advance before it turned onto the line and cut to whole pixels, so that rounding
+    // never piles up. A plain line is measured the same way but its glyphs step by the
+    // advances that come with their images (below).
     const Direction dir = directionOf(log.escapement);
-    const int32_t widthX = int32_t(std::lround(dir.cos * total));
-    const int32_t widthY = int32_t(std::lround(-dir.sin * total));
+    std::vector<Point> pens(chars.size());
+    Point width{0, 0};
+    int64_t total = 0;
+    for (size_t i = 0; i < chars.size(); ++i) {
+        pens[i] = width;
+        total += font->advance(chars[i]) + m_charExtra;
+        width = {truncated(dir.cos * double(total)), truncated(-dir.sin * double(total))};
+    }
 
     switch (m_textAlign & TA_CENTER) { // both horizontal bits
     case TA_CENTER:
-        x -= widthX / 2;
-        y -= widthY / 2;
+        x -= width.x / 2;
+        y -= width.y / 2;
         break;
     case TA_RIGHT:
-        x -= widthX;
-        y -= widthY;
+        x -= width.x;
+        y -= width.y;
         if (m_textAlign & TA_UPDATECP) m_position = {x, y};
         break;
     default:
-        if (m_textAlign & TA_UPDATECP) m_position = {x + widthX, y + widthY};
+        if (m_textAlign & TA_UPDATECP) m_position = {x + width.x, y + width.y};
         break;
     }
     const TextMetrics& tm = font->metrics();
     switch (m_textAlign & TA_BASELINE) { // both vertical bits
     case TA_TOP:
-        x += int32_t(std::lround(tm.ascent * dir.sin));
-        y += int32_t(std::lround(tm.ascent * dir.cos));
+        y = truncated(y + tm.ascent * dir.cos);
+        x = truncated(x + tm.ascent * dir.sin);
         break;
     case TA_BOTTOM:
-        x -= int32_t(std::lround(tm.descent * dir.sin));
-        y -= int32_t(std::lround(tm.descent * dir.cos));
+        y = truncated(y - tm.descent * dir.cos);
+        x = truncated(x - tm.descent * dir.sin);
         break;
     default:
         break;
     }
 
-    // Text is copied onto the bitmap: the raster operation of the DC does not apply.
+    // The background is the upright cell of the line's extent, whatever the escapement;
+    // a line running leftwards has none.
     const uint32_t mask = m_bitmap->pixelMask();
-    const PointF origin{double(x), double(y)};
-    if (m_bkMode == OPAQUE)
-        fillBand(*this, origin, dir, total, tm.ascent, -tm.descent,
-                 ropMasks(R2_COPYPEN, colorToPixel(m_bkColor), mask));
-
-    const uint32_t ink = colorToPixel(m_textColor);
-    const std::vector<Rect>& clip = clipRects();
-    for (size_t i = 0; i < chars.size(); ++i) {
-        const int32_t ox = x + int32_t(std::lround(dir.cos * offsets[i]));
-        const int32_t oy = y - int32_t(std::lround(dir.sin * offsets[i]));
-        plotGlyph(*m_bitmap, clip, font->glyph(chars[i], dir.angle), ox, oy, ink);
+    if (m_bkMode == OPAQUE && width.x > 0 && tm.height > 0) {
+        const RopMasks bk = ropMasks(R2_COPYPEN, colorToPixel(m_bkColor), mask);
+        for (int32_t row = y - tm.ascent; row < y + tm.descent; ++row)
+            paintSpan(row, x, x + width.x, bk);
     }
 
-    // Underline and strike-out are bands of their thickness about their position.
-    auto drawLine = [&](const TextLine& line) {
-        const int32_t top = line.position + line.thickness / 2;
-        fillBand(*this, origin, dir, total, top, top - line.thickness, ropMasks(R2_COPYPEN, ink, mask));
-    };
-    if (log.underline) drawLine(font->underline());
-    if (log.strikeOut) drawLine(font->strikeOut());
+    // Text is copied onto the bitmap: the raster operation of the DC does not apply.
+    const uint32_t ink = colorToPixel(m_textColor);
+    const std::vector<Rect>& clip = clipRects();
+    const bool plain = log.escapement == 0 && m_charExtra == 0;
+    int64_t pen = 0;
+    for (size_t i = 0; i < chars.size(); ++i) {
+        const GlyphImage& image = font->glyph(chars[i], log.escapement);
+        const Point at = plain ? Point{truncated(double(x + pen)), y} : Point{x + pens[i].x, y + pens[i].y};
+        plotGlyph(*m_bitmap, clip, image, at.x, at.y, ink);
+        pen += image.cellAdvance;
+    }
+
+    if (log.underline) drawTextLine(font->underline(), {x, y}, width, log.escapement);
+    if (log.strikeOut) drawTextLine(font->strikeOut(), {x, y}, width, log.escapement);
     return true;
+}
+
+// Underline and strike-out are polygons filled with the text colour under the DC's
+// raster operation and fill mode, centred on their position across the line.
+void DeviceContext::drawTextLine(const TextLine& line, Point origin, Point width, int32_t escapement) {
+    const Direction dir = directionOf(escapement);
+    const double offset = line.position + line.thickness / 2;
+    Point pts[5];
+    pts[0] = {truncated(origin.x - offset * dir.sin), truncated(origin.y - offset * dir.cos)};
+    pts[1] = {truncated(origin.x + width.x - offset * dir.sin),
+              truncated(origin.y + width.y - offset * dir.cos)};
+    pts[2] = {truncated(pts[1].x + line.thickness * dir.sin), truncated(pts[1].y + line.thickness * dir.cos)};
+    pts[3] = {truncated(pts[0].x + line.thickness * dir.sin), truncated(pts[0].y + line.thickness * dir.cos)};
+    pts[4] = pts[0];
+    const PenPtr pen = selectPen(stockNullPen());
+    const BrushPtr brush = selectBrush(createSolidBrush(m_textColor));
+    polygon(pts, 5);
+    selectPen(pen);
+    selectBrush(brush);
 }
 
 Size DeviceContext::textExtent(std::string_view text) const {

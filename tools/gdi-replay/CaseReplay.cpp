@@ -1,11 +1,14 @@
 #include "CaseReplay.h"
 
 #include "gdi/DeviceContext.h"
+#include "gdi/FontMapper.h"
+#include "gdi/FontRegistry.h"
 
 #include <cstdlib>
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -56,9 +59,25 @@ int fillMode(const std::string& s) {
     return s == "winding" ? WINDING : ALTERNATE;
 }
 
+// What follows the first n words of a line: a face name or a text, spaces kept. One
+// separator after the last word is dropped, so a text may itself begin with spaces.
+std::string restOfLine(const std::string& line, size_t n) {
+    size_t p = 0;
+    for (size_t i = 0; i < n; ++i) {
+        while (p < line.size() && (line[p] == ' ' || line[p] == '\t'))
+            ++p;
+        while (p < line.size() && line[p] != ' ' && line[p] != '\t')
+            ++p;
+    }
+    if (p < line.size() && (line[p] == ' ' || line[p] == '\t')) ++p;
+    return line.substr(p);
+}
+
 // One case being replayed: a DC with the drawing bitmap and an optional snapshot.
 class Replay {
   public:
+    explicit Replay(std::string fontsDir) : m_fontsDir(std::move(fontsDir)) {}
+
     void start(int32_t w, int32_t h) {
         m_dc = std::make_unique<DeviceContext>();
         m_dc->selectBitmap(Bitmap::create(w, h, 4, kSketchColors));
@@ -66,7 +85,7 @@ class Replay {
         m_snapshot.reset();
     }
 
-    void run(const std::vector<std::string>& w) {
+    void run(const std::string& line, const std::vector<std::string>& w) {
         if (!m_dc) throw std::runtime_error("drawing before size");
         DeviceContext& dc = *m_dc;
         const std::string& c = w[0];
@@ -137,6 +156,27 @@ class Replay {
                 dc.frameRegion(r, dc.brush(), 1, 1);
             else
                 dc.fillRegion(r, dc.brush());
+        } else if (c == "fontfile") {
+            addFontFile(restOfLine(line, 1));
+        } else if (c == "font") {
+            LogFont log;
+            log.height = n(1);
+            log.escapement = n(2);
+            log.orientation = n(3);
+            log.weight = n(4);
+            log.italic = n(5) != 0;
+            log.underline = n(6) != 0;
+            log.charSet = uint8_t(n(7));
+            log.outPrecision = uint8_t(n(8));
+            log.pitchAndFamily = uint8_t(n(9));
+            log.faceName = restOfLine(line, 10);
+            dc.selectFont(createFontIndirect(log));
+        } else if (c == "textcolor") {
+            dc.setTextColor(COLORREF(number(w, 1)));
+        } else if (c == "textalign") {
+            dc.setTextAlign(uint32_t(number(w, 1)));
+        } else if (c == "textout") {
+            dc.textOut(n(1), n(2), restOfLine(line, 3));
         } else {
             throw std::runtime_error("unknown command " + c);
         }
@@ -145,6 +185,16 @@ class Replay {
     const Bitmap& bitmap() const { return *m_dc->bitmap(); }
 
   private:
+    // A file is added once for all the cases that name it, as a process keeps its
+    // private fonts.
+    void addFontFile(const std::string& name) {
+        const std::string path = m_fontsDir.empty() ? name : m_fontsDir + "/" + name;
+        if (m_addedFonts.count(path)) return;
+        if (!FontRegistry::instance().addFontFile(path)) throw std::runtime_error("cannot add font " + path);
+        m_addedFonts.insert(path);
+        FontMapper::instance().clear();
+    }
+
     const DeviceContext* source() const {
         if (!m_snapshot) throw std::runtime_error("blit without snapshot");
         return m_snapshot.get();
@@ -152,6 +202,8 @@ class Replay {
 
     std::unique_ptr<DeviceContext> m_dc;
     std::unique_ptr<DeviceContext> m_snapshot;
+    std::string m_fontsDir;
+    std::set<std::string> m_addedFonts;
 };
 
 std::string firstDifference(const Bitmap& bm, const std::vector<std::string>& rows) {
@@ -183,9 +235,9 @@ void writePixels(std::ostream& out, const Bitmap& bm) {
 
 } // namespace
 
-std::vector<CaseResult> replayCases(std::istream& in, std::ostream* draw) {
+std::vector<CaseResult> replayCases(std::istream& in, std::ostream* draw, const std::string& fontsDir) {
     std::vector<CaseResult> results;
-    Replay replay;
+    Replay replay(fontsDir);
     CaseResult current;
     bool inCase = false, expecting = false, broken = false;
     std::vector<std::string> expected;
@@ -241,7 +293,7 @@ std::vector<CaseResult> replayCases(std::istream& in, std::ostream* draw) {
             if (words[0] == "size")
                 replay.start(int32_t(number(words, 1)), int32_t(number(words, 2)));
             else
-                replay.run(words);
+                replay.run(line, words);
         } catch (const std::exception& e) {
             broken = true;
             current.message = e.what();
