@@ -55,3 +55,19 @@ sanitize: deps
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-sanitize
+
+# Installation and the Debian package. PREFIX is where make install puts the program
+# (PREFIX/bin/verigraf, PREFIX/lib/verigraf/, PREFIX/share/...).
+.PHONY: install package package-check
+PREFIX ?= /usr/local
+
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
+# Builds the package and checks its files and declared dependencies (too slow for
+# every test run).
+package-check: package
+	@sh scripts/check-package.sh $(BUILD)

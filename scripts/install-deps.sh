@@ -8,7 +8,8 @@ PACKAGES="g++ make cmake ninja-build pkg-config \
   libfreetype-dev libfontconfig-dev zlib1g-dev \
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev \
   python3 python3-fonttools fonts-liberation fonts-dejavu-core \
-  xvfb xauth"
+  xvfb xauth \
+  qt6-translations-l10n desktop-file-utils shared-mime-info dpkg-dev"
 
 missing=""
 for p in $PACKAGES; do

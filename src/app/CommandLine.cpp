@@ -1,30 +1,63 @@
 #include "app/CommandLine.h"
 
-QStringList SketchesToOpen(const QStringList& arguments) {
-    return SketchesToOpenFromLine(arguments.join(QLatin1Char(' ')));
+#include <QFileInfo>
+
+namespace {
+
+bool isOption(const QString& argument) {
+    return argument.size() > 1 && argument.startsWith(QLatin1Char('-'));
 }
 
-QStringList SketchesToOpenFromLine(const QString& line) {
+bool isOpenOption(const QString& argument) {
+    const QString name = argument.mid(1);
+    return name.compare(QLatin1String("open"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("o"), Qt::CaseInsensitive) == 0;
+}
+
+// A path is complete once its file name has an extension.
+bool hasExtension(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1).contains(QLatin1Char('.'));
+}
+
+bool existingFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+} // namespace
+
+QStringList SketchesToOpen(const QStringList& arguments, const TFileExists& exists) {
+    const TFileExists fileExists = exists ? exists : TFileExists(existingFile);
     QStringList paths;
-    qsizetype pos = 0;
-    for (;;) {
-        const qsizetype dash = line.indexOf(QLatin1Char('-'), pos);
-        if (dash < 0) break;
-        const qsizetype nameEnd = line.indexOf(QLatin1Char(' '), dash);
-        if (nameEnd < 0) break;
-        const QString name = line.mid(dash + 1, nameEnd - dash - 1);
-        const qsizetype valueStart = nameEnd + 1;
-        const qsizetype dot = line.indexOf(QLatin1Char('.'), valueStart);
-        const qsizetype valueEnd = dot < 0 ? -1 : line.indexOf(QLatin1Char(' '), dot);
-        // A value that runs to the end of the line is taken whole.
-        const QString value =
-            valueEnd < 0 ? line.mid(valueStart) : line.mid(valueStart, valueEnd - valueStart);
-        if (name.compare(QLatin1String("open"), Qt::CaseInsensitive) == 0 ||
-            name.compare(QLatin1String("o"), Qt::CaseInsensitive) == 0) {
-            if (!value.trimmed().isEmpty()) paths.append(value);
-        }
-        if (valueEnd < 0) break;
-        pos = valueEnd;
+    qsizetype i = 0;
+    while (i < arguments.size()) {
+        const QString& argument = arguments[i++];
+        if (!isOption(argument)) continue;
+        if (i >= arguments.size()) break; // an option at the very end has no value
+        QString value = arguments[i++];
+        // The pieces of an unquoted path, while they cannot be taken for something else.
+        while (!value.isEmpty() && !hasExtension(value) && !fileExists(value) && i < arguments.size() &&
+               !isOption(arguments[i]))
+            value += QLatin1Char(' ') + arguments[i++];
+        if (isOpenOption(argument) && !value.trimmed().isEmpty()) paths.append(value);
     }
     return paths;
+}
+
+QString CommandLineUsage() {
+    return QStringLiteral("Использование: verigraf [-open ЭСКИЗ]...\n"
+                          "               verigraf --convert ВХОДНОЙ_ФАЙЛ ВЫХОДНОЙ_ФАЙЛ\n"
+                          "\n"
+                          "Вериграф технолога — редактор операционных эскизов.\n"
+                          "\n"
+                          "  -open ЭСКИЗ, -o ЭСКИЗ  открыть эскиз (.bmp или .ilj) при запуске;\n"
+                          "                         путь с пробелами лучше взять в кавычки\n"
+                          "  --convert ИЗ В         перевести эскиз в другой формат без окна\n"
+                          "                         (.bmp, .ilj или .png, по расширению)\n"
+                          "  --help                 показать эту справку\n"
+                          "  --version              показать версию программы\n");
+}
+
+QString ProgramVersionText() {
+    return QStringLiteral("Вериграф технолога %1\n").arg(QStringLiteral(VERIGRAF_VERSION));
 }

@@ -34,6 +34,9 @@ QString programTitle() {
     return QString::fromUtf8(ProgramTitle);
 }
 
+// The exchange text, in the order it is looked for in each folder.
+const char* const ExchangeFileNames[] = {"obmen.fff", "obmen.txt"};
+
 // Paths go to the document layer in UTF-8.
 std::string toPath(const QString& path) {
     return path.toStdString();
@@ -162,11 +165,15 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool TMainForm::FormCloseQuery() {
-    if (!Document || !Document->Modified) return true;
+int TMainForm::AskToSaveChanges() {
     QMessageBox box(QMessageBox::Question, programTitle(), QStringLiteral("Сохранить изменения?"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    const int answer = box.exec();
+    return box.exec();
+}
+
+bool TMainForm::FormCloseQuery() {
+    if (!Document || !Document->Modified) return true;
+    const int answer = AskToSaveChanges();
     if (answer == QMessageBox::Yes) {
         // The window closes even when the user gives up choosing a name.
         if (!Document->FileName.empty())
@@ -176,6 +183,17 @@ bool TMainForm::FormCloseQuery() {
         return true;
     }
     return answer == QMessageBox::No;
+}
+
+bool TMainForm::MayReplaceSketch() {
+    if (!Document || !Document->Modified) return true;
+    const int answer = AskToSaveChanges();
+    if (answer == QMessageBox::No) return true;
+    if (answer != QMessageBox::Yes) return false;
+    // Unlike closing, a save given up or failed keeps the drawing: nothing was asked to
+    // go yet.
+    SaveCmdExecute();
+    return !Document->Modified;
 }
 
 // ---- The document's requests -----------------------------------------------------------
@@ -218,6 +236,7 @@ void TMainForm::ShowNewSketch() {
 }
 
 void TMainForm::CreateNewCmdExecute() {
+    if (!MayReplaceSketch()) return;
     TPromptCallbacks prompts;
     prompts.ShowPrompt = [this](const QString& prompt) { SetPromptText(prompt); };
     prompts.ShowToolPrompt = [this] { SetPromptText(QString()); };
@@ -236,6 +255,7 @@ void TMainForm::OpenSketch(const QString& path) {
 }
 
 void TMainForm::OpenCmdExecute() {
+    if (!MayReplaceSketch()) return;
     TTechOpenDialog dialog;
     ConfigureSketchOpenDialog(dialog, fromPath(SketchesDir));
     if (!dialog.Execute(this)) return;
@@ -257,10 +277,35 @@ void TMainForm::SaveAsCmdExecute() {
 }
 
 void TMainForm::PrintCmdExecute() {
+    if (!Document || !Document->FDocBitmap) {
+        QMessageBox box(QMessageBox::Information, programTitle(),
+                        QStringLiteral("Печатать нечего: создайте новый эскиз или откройте существующий."),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
     PrintSketchWithDialog(m_printer, this);
 }
 
 void TMainForm::FillHeadClick() {
+    // The text comes from another program, which leaves it in the program's folder or,
+    // where that folder is not the user's, in the user's data folder.
+    QStringList looked;
+    QString textPath;
+    for (const std::string& folder : {AppDir, DataDir}) {
+        for (const char* name : ExchangeFileNames) {
+            const QString path = fromPath(folder + "/" + name);
+            if (looked.contains(path)) continue;
+            looked.append(path);
+            if (textPath.isEmpty() && QFileInfo::exists(path)) textPath = path;
+        }
+    }
+    if (textPath.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, programTitle(), MissingExchangeFileText(looked),
+                        QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
     QString mapPath = fromPath(StdFormsDir + Document->SheetName + ".map");
     if (!QFileInfo::exists(mapPath)) {
         QMessageBox ask(QMessageBox::Information, programTitle(),
@@ -276,9 +321,12 @@ void TMainForm::FillHeadClick() {
                 mapPath = dialog.selectedFiles().constFirst();
         }
     }
-    const std::string exchange = AppDir + "/obmen.fff";
-    const std::string textPath = QFileInfo::exists(fromPath(exchange)) ? exchange : AppDir + "/obmen.txt";
-    Document->FillTitleBlock(toPath(mapPath), textPath);
+    Document->FillTitleBlock(toPath(mapPath), toPath(textPath));
+}
+
+QString TMainForm::MissingExchangeFileText(const QStringList& looked) {
+    return QStringLiteral("Шапка не заполнена: нет файла обмена с текстом для неё.\nИскали:\n") +
+           looked.join(QLatin1Char('\n'));
 }
 
 void TMainForm::ExitCmdExecute() {

@@ -72,6 +72,8 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     void PrintCmdExecute();
     void FillHeadClick();
     void ExitCmdExecute();
+    // What "Заполнить шапку" says when there is no exchange text: the files looked for.
+    static QString MissingExchangeFileText(const QStringList& looked);
 
     // After a new or opened sketch: the whole-sketch view and a fresh layout.
     void ShowNewSketch();
@@ -270,6 +272,11 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     void FormCreate(const QStringList& arguments);
     // Asks whether to save a modified sketch; false keeps the window open.
     bool FormCloseQuery();
+    // The close query's question; the button pressed.
+    int AskToSaveChanges();
+    // Before a new or opened sketch takes the place of a modified one: the close query's
+    // question; false when the user cancelled or the sketch could not be saved.
+    bool MayReplaceSketch();
 
     std::unique_ptr<TRenderBuffer> m_renderBuffer;
     TGdiImage m_surfaceImage;

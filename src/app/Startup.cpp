@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/Cursors.h"
+#include "app/DataFolders.h"
 #include "app/ExceptionHandler.h"
 #include "app/IntroForm.h"
 #include "app/MainForm.h"
@@ -66,11 +67,8 @@ bool PrepareFolders(const QString& appDir) {
     const QDir root;
     if (!root.exists(QString::fromStdString(FontsDir)) || !root.exists(QString::fromStdString(StdFormsDir)))
         return false;
-    // One level each; a folder that cannot be made shows up when it is used.
-    for (const std::string* dir : {&BlocksDir, &SketchesDir, &InstrumentDir, &TempDir}) {
-        const QString path = QString::fromStdString(*dir);
-        if (!root.exists(path)) root.mkdir(path);
-    }
+    if (KeepsUserFoldersApart(appDir)) SetDataFolders(UserDataFolder().toStdString());
+    MakeWrittenFolders();
     return true;
 }
 

@@ -26,9 +26,9 @@ struct TStartupOptions {
 int RunVerigraf(TVerigrafApplication& app, const TStartupOptions& options);
 
 // Steps of the start-up that can fail, for the entry and for tests. The folders step
-// builds the folder strings, checks Fonts and StdForms and creates the missing library
-// folders; the fonts step adds the two program fonts, asking whether to go on if one
-// cannot be added.
+// builds the folder strings, checks Fonts and StdForms and creates the missing written
+// folders, beside the program or in the user's data folder (DataFolders.h); the fonts step adds the two
+// program fonts, asking whether to go on if one cannot be added.
 bool PrepareFolders(const QString& appDir);
 bool InstallProgramFonts();
 void RemoveProgramFonts();

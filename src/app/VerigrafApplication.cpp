@@ -2,7 +2,21 @@
 
 #include "app/ExceptionHandler.h"
 
-TVerigrafApplication::TVerigrafApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+
+TVerigrafApplication::TVerigrafApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationVersion(QStringLiteral(VERIGRAF_VERSION));
+    // The desktop finds the menu entry and the icon of the windows by this name.
+    setDesktopFileName(QStringLiteral("verigraf"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("verigraf")));
+    // The program is Russian throughout; Qt's part follows it, not the desktop.
+    m_qtTranslationsLoaded =
+        m_qtTranslator.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (m_qtTranslationsLoaded) installTranslator(&m_qtTranslator);
+}
 
 bool TVerigrafApplication::notify(QObject* receiver, QEvent* event) {
     try {

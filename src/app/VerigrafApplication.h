@@ -1,8 +1,11 @@
 #pragma once
 // The application object. Exceptions that escape an event handler arrive here, at the
-// dispatch of the event, and go to the installed exception handler.
+// dispatch of the event, and go to the installed exception handler. It also makes Qt's
+// own texts (the standard buttons of message boxes, the file and print dialogs) speak
+// Russian like the rest of the program, whatever the desktop's language.
 
 #include <QApplication>
+#include <QTranslator>
 
 class TGloblaExceptionHandler;
 
@@ -17,6 +20,12 @@ class TVerigrafApplication : public QApplication {
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // False when Qt's Russian translations were not found (a missing package): the
+    // standard buttons then read in English.
+    bool QtTranslationsLoaded() const { return m_qtTranslationsLoaded; }
+
   private:
+    QTranslator m_qtTranslator;
+    bool m_qtTranslationsLoaded = false;
     TGloblaExceptionHandler* m_handler = nullptr;
 };

@@ -1,7 +1,10 @@
 #pragma once
-// The installation folders, all beside the executable (UTF-8 paths). Set once at
-// start-up; the folders of the program's libraries end with a separator, AppDir and
-// TempDir do not.
+// The installation folders (UTF-8 paths). Set once at start-up; the folders of the
+// program's libraries end with a separator, AppDir and TempDir do not.
+//
+// Fonts and StdForms are always beside the executable. The folders the program writes
+// into (Blocks, Эскизы, Instrument, Temp) are beside it too when the program runs from
+// a folder of its own, and in the user's data folder when it is installed for everybody.
 
 #include <string>
 
@@ -12,9 +15,13 @@ extern std::string FontsDir;
 extern std::string InstrumentDir;
 extern std::string TempDir;
 extern std::string StdFormsDir;
+// The folder that holds the four written folders: AppDir, or the user's data folder.
+extern std::string DataDir;
 
-// Builds the six folder strings from the installation folder (given without a trailing
-// separator).
+// Builds the folder strings from the installation folder (given without a trailing
+// separator), all of them beside the executable.
 void SetInstallationFolders(const std::string& appDir);
-// Empties all seven strings again.
+// Moves the four written folders into dataDir (given without a trailing separator).
+void SetDataFolders(const std::string& dataDir);
+// Empties all the strings again.
 void ClearInstallationFolders();

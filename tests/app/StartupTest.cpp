@@ -165,6 +165,16 @@ TEST(Startup, TheCommandLineOpensAPathWithSpacesQuotedOrNot) {
     // The shell split the path at its spaces; the option name is in capitals.
     const TRun split = run(inst, QStringList{"-OPEN"} + qpath.split(' '));
     EXPECT_EQ(split.Caption, "Вериграф технолога - Shaft 1.bmp");
+
+    // A dot in a folder's name and a space in the file's, quoted or not; an empty value
+    // opens nothing.
+    std::filesystem::create_directories(inst.Folder.Path() / "work.v2");
+    const std::string dotted = inst.Folder("work.v2/part 1.bmp");
+    WriteSampleSketch(dotted, 120, 90);
+    const QString qdotted = QString::fromStdString(dotted);
+    EXPECT_EQ(run(inst, {"-open", qdotted}).Caption, "Вериграф технолога - part 1.bmp");
+    EXPECT_EQ(run(inst, QStringList{"-o"} + qdotted.split(' ')).Caption, "Вериграф технолога - part 1.bmp");
+    EXPECT_EQ(run(inst, {"-open", ""}).Caption, "Вериграф технолога");
 }
 
 TEST(Startup, ADamagedSketchOnTheCommandLineIsReportedAndTheProgramStarts) {

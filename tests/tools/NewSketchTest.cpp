@@ -298,8 +298,9 @@ TEST_F(NewSketchTest, UpDownStepsWithinItsRangeButTypingIsFree) {
     EXPECT_EQ(dialog.EditHeight->text(), QStringLiteral("5000"));
 }
 
-TEST_F(NewSketchTest, ZeroOrHugeSizesAreRefusedWithAMessage) {
-    const std::pair<const char*, const char*> sizes[] = {{"0", "больше нуля"}, {"99999", "слишком велик"}};
+TEST_F(NewSketchTest, ZeroOrHugeSizesAreRefusedWithAMessageAndTheDialogStays) {
+    const std::pair<const char*, const char*> sizes[] = {
+        {"0", "больше нуля"}, {"99999", "слишком велик"}, {"99999999999999999999999", "слишком велик"}};
     for (const auto& [typed, words] : sizes) {
         QString message;
         EXPECT_TRUE(run({[&](QWidget* dialog) {
@@ -309,17 +310,56 @@ TEST_F(NewSketchTest, ZeroOrHugeSizesAreRefusedWithAMessage) {
                          [&](QWidget* dialog) {
                              auto* height = child<QLineEdit>(dialog, "EditHeight");
                              height->setText(QString::fromLatin1(typed));
-                             pressOk(dialog);
+                             // The refusal is a dialog of its own: it must open after the step.
+                             QMetaObject::invokeMethod(child<QPushButton>(dialog, "AcceptButton"),
+                                                       &QPushButton::click, Qt::QueuedConnection);
                          },
                          [&](QWidget* dialog) {
                              auto* box = qobject_cast<QMessageBox*>(dialog);
                              ASSERT_NE(box, nullptr);
                              message = box->text();
                              box->button(QMessageBox::Ok)->click();
+                         },
+                         [&](QWidget* dialog) {
+                             // Back in the size dialog with what was typed.
+                             ASSERT_TRUE(qobject_cast<TAnySizeDraftDlg*>(dialog));
+                             EXPECT_EQ(child<QLineEdit>(dialog, "EditWidth")->text(), QStringLiteral("250"));
+                             EXPECT_EQ(child<QLineEdit>(dialog, "EditHeight")->text(),
+                                       QString::fromLatin1(typed));
+                             press(dialog, Qt::Key_Escape);
                          }}));
         EXPECT_TRUE(message.contains(QString::fromUtf8(words))) << message.toStdString();
         expectUnchanged();
     }
+}
+
+TEST_F(NewSketchTest, ARefusedSizeNamesTheLimitAndCanBeCorrected) {
+    QString message;
+    EXPECT_TRUE(run({[&](QWidget* dialog) {
+                         pick(dialog, "Image6");
+                         pressOk(dialog);
+                     },
+                     [&](QWidget* dialog) {
+                         child<QLineEdit>(dialog, "EditWidth")->setText(QStringLiteral("7932"));
+                         child<QLineEdit>(dialog, "EditHeight")->setText(QStringLiteral("10"));
+                         QMetaObject::invokeMethod(child<QPushButton>(dialog, "AcceptButton"),
+                                                   &QPushButton::click, Qt::QueuedConnection);
+                     },
+                     [&](QWidget* dialog) {
+                         message = qobject_cast<QMessageBox*>(dialog)->text();
+                         qobject_cast<QMessageBox*>(dialog)->button(QMessageBox::Ok)->click();
+                     },
+                     [&](QWidget* dialog) {
+                         // 7931 mm is the longest side: 29998 pixels.
+                         child<QLineEdit>(dialog, "EditWidth")->setText(QStringLiteral("7931"));
+                         pressOk(dialog);
+                     }}));
+    EXPECT_TRUE(message.contains(QStringLiteral("7932 × 10 мм"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("не больше 7931 мм"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("29,3 м²"))) << message.toStdString();
+    EXPECT_EQ(Document->Width, 29998);
+    EXPECT_EQ(Document->Height, 38);
+    EXPECT_EQ(Document->SheetKind, 5);
 }
 
 TEST_F(NewSketchTest, AMissingFormShowsItsNameAndChangesNothing) {

@@ -7,7 +7,9 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QSplitter>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,6 +132,36 @@ TEST_F(FilePreviewTest, SketchFilesAreFittedIntoThePaneAtEverySelection) {
     EXPECT_EQ(selections, 5);
     // Cancelled, the dialog still holds the last path it saw.
     EXPECT_EQ(dialog.FileName, folder.Path(QStringLiteral("sub")));
+}
+
+TEST_F(FilePreviewTest, ATypedNameIsPreviewedAsAClickedOne) {
+    folder.WriteSketch(QStringLiteral("small.bmp"), 10, 10);
+    folder.WriteSketch(QStringLiteral("wide.ilj"), 100, 20);
+    TTechOpenDialog dialog;
+    ConfigureSketchOpenDialog(dialog, folder.Folder());
+    dialog.FilterIndex = 1; // all formats
+    int selections = 0;
+    dialog.OnSelChange = [&](TTechFilesDialog&) { ++selections; };
+
+    ExecuteWith(dialog, {[&](QWidget* window) {
+                    QFileDialog* files = FileDialogOf(window);
+                    auto* edit = child<QLineEdit>(files, "fileNameEdit");
+                    edit->setFocus();
+                    // A part of a name shows nothing yet.
+                    QTest::keyClicks(edit, QStringLiteral("sma"));
+                    EXPECT_TRUE(AllOf(PaneClientPixels(), PaneGrey));
+                    QTest::keyClicks(edit, QStringLiteral("ll.bmp"));
+                    EXPECT_EQ(dialog.FileName, folder.Path(QStringLiteral("small.bmp")));
+                    expectSketchIn(PaneClientPixels(), {0, 16, 165, 165});
+
+                    // A whole path typed over it.
+                    edit->selectAll();
+                    QTest::keyClicks(edit, folder.Path(QStringLiteral("wide.ilj")));
+                    EXPECT_EQ(dialog.FileName, folder.Path(QStringLiteral("wide.ilj")));
+                    expectSketchIn(PaneClientPixels(), {0, 82, 165, 33});
+                    PressCancel(files);
+                }});
+    EXPECT_GE(selections, 2);
 }
 
 TEST_F(FilePreviewTest, BlockFilesAreDrawnOnWhiteWithTheirAnchor) {

@@ -13,8 +13,9 @@ class TTechModalDialog : public QDialog {
     explicit TTechModalDialog(QWidget* owner = nullptr);
 
   protected:
-    // Whether Enter may answer OK now; a dialog whose OK button can be disabled says so.
-    virtual bool CanAccept() const { return true; }
+    // What Enter does: OK, unless the dialog answers otherwise (an OK button that can be
+    // disabled, a value to check first).
+    virtual void EnterPressed() { accept(); }
 
   private:
     bool FormKeyDown(QKeyEvent& event);

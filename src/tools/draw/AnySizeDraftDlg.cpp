@@ -1,13 +1,19 @@
 #include "tools/draw/AnySizeDraftDlg.h"
 
+#include "document/SketchBitmap.h"
+#include "document/TechDocument.h"
+#include "tools/draw/NewSketchCommand.h"
 #include "tools/draw/UpDown.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+
+#include <cmath>
 
 namespace {
 
@@ -25,6 +31,27 @@ QLineEdit* millimetreEdit(const char* name, const QString& caption, QWidget* par
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     edit->setMinimumWidth(97);
     return edit;
+}
+
+// The longest side in millimetres that still fits a sketch.
+int64_t longestSideMm() {
+    int64_t mm = int64_t(MaxSketchSide / 3.7824) + 1;
+    while (MmToPixels(mm) > MaxSketchSide)
+        --mm;
+    return mm;
+}
+
+// The largest area a sketch holds, in square metres, rounded down to a tenth.
+QString largestAreaM2() {
+    const double mm2 = double(MaxSketchPixels) / (3.7824 * 3.7824);
+    return QString::number(std::floor(mm2 / 1e5) / 10.0, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+// Millimetres typed into an edit; a run of digits too long to count is as good as huge.
+int64_t typedMm(const QLineEdit* edit) {
+    bool ok = false;
+    const int64_t mm = edit->text().toLongLong(&ok);
+    return ok && mm <= 1'000'000'000 ? mm : 1'000'000'000;
 }
 
 } // namespace
@@ -57,7 +84,7 @@ TAnySizeDraftDlg::TAnySizeDraftDlg(QWidget* parent) : TTechModalDialog(parent) {
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     for (QPushButton* button : {AcceptButton, CancelButton})
         button->setAutoDefault(false);
-    connect(AcceptButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(AcceptButton, &QPushButton::clicked, this, &TAnySizeDraftDlg::AcceptButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto editRow = [](QLineEdit* edit, TUpDown* upDown) {
@@ -83,10 +110,35 @@ TAnySizeDraftDlg::TAnySizeDraftDlg(QWidget* parent) : TTechModalDialog(parent) {
     EditsChange();
 }
 
+QString TAnySizeDraftDlg::SizeRefusal() const {
+    const int64_t widthMm = typedMm(EditWidth);
+    const int64_t heightMm = typedMm(EditHeight);
+    if (widthMm == 0 || heightMm == 0) return QStringLiteral("Размер листа должен быть больше нуля.");
+    if (IsSaneSketchSize(MmToPixels(widthMm), MmToPixels(heightMm))) return {};
+    return QStringLiteral("Лист %1 × %2 мм слишком велик для эскиза.\n"
+                          "Сторона листа может быть не больше %3 мм, площадь — не больше %4 м².")
+        .arg(EditWidth->text(), EditHeight->text())
+        .arg(longestSideMm())
+        .arg(largestAreaM2());
+}
+
+void TAnySizeDraftDlg::AcceptButtonClick() {
+    const QString refusal = SizeRefusal();
+    if (refusal.isEmpty()) {
+        accept();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(ProgramTitle), refusal, QMessageBox::Ok, this);
+    box.exec();
+    // The typed values stay for the user to correct, with the keys back in the dialog.
+    activateWindow();
+    EditWidth->setFocus();
+}
+
 void TAnySizeDraftDlg::EditsChange() {
     AcceptButton->setEnabled(!EditWidth->text().isEmpty() && !EditHeight->text().isEmpty());
 }
 
-bool TAnySizeDraftDlg::CanAccept() const {
-    return AcceptButton->isEnabled();
+void TAnySizeDraftDlg::EnterPressed() {
+    if (AcceptButton->isEnabled()) AcceptButtonClick();
 }

@@ -1,5 +1,8 @@
 #pragma once
 // "Новый эскиз" for a blank sheet of any size: its width and height in millimetres.
+// A size that cannot make a sketch (nought, or more than a sketch can hold) is refused
+// with the limit in millimetres, and the dialog stays open with what was typed, so
+// that the user only corrects the number.
 
 #include "tools/base/TechModalDialog.h"
 
@@ -20,9 +23,13 @@ class TAnySizeDraftDlg : public TTechModalDialog {
     QPushButton* AcceptButton;
     QPushButton* CancelButton;
 
+    // Why the typed size cannot make a sketch; empty when it can.
+    QString SizeRefusal() const;
+
   protected:
-    bool CanAccept() const override;
+    void EnterPressed() override;
 
   private:
+    void AcceptButtonClick();
     void EditsChange();
 };

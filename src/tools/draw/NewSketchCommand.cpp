@@ -9,7 +9,6 @@
 #include "tools/draw/SheetSamples.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
 
 #include <cmath>
 
@@ -17,22 +16,10 @@ namespace {
 
 constexpr long double PixelsPerMm = 3.7824L;
 
-void refuse(QWidget* parent, const QString& message) {
-    QMessageBox::warning(parent, QString::fromUtf8(ProgramTitle), message);
-}
-
-// A blank sheet of the size asked for, unless the size cannot make a sketch.
-void createAnySizeSheet(QWidget* parent, const TSheetPixels& size) {
-    if (size.Width == 0 || size.Height == 0) {
-        refuse(parent, QStringLiteral("Размер листа должен быть больше нуля."));
-        return;
-    }
-    if (!IsSaneSketchSize(size.Width, size.Height)) {
-        refuse(
-            parent,
-            QStringLiteral("Лист %1 × %2 точек слишком велик для эскиза.").arg(size.Width).arg(size.Height));
-        return;
-    }
+// A blank sheet of the size asked for; the size dialog has refused what cannot make a
+// sketch, with the reason.
+void createAnySizeSheet(const TSheetPixels& size) {
+    if (!IsSaneSketchSize(size.Width, size.Height)) return;
     Document->CreateNewDocument(int32_t(size.Width), int32_t(size.Height));
     Document->SheetKind = 5;
     Document->SheetName.clear();
@@ -54,8 +41,8 @@ std::optional<TSheetPixels> AskSheetSize(QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     bool widthOk = false;
     bool heightOk = false;
-    const int32_t width = dialog.EditWidth->text().toInt(&widthOk);
-    const int32_t height = dialog.EditHeight->text().toInt(&heightOk);
+    const int64_t width = dialog.EditWidth->text().toLongLong(&widthOk);
+    const int64_t height = dialog.EditHeight->text().toLongLong(&heightOk);
     if (!widthOk || !heightOk) return std::nullopt;
     return TSheetPixels{MmToPixels(width), MmToPixels(height)};
 }
@@ -66,7 +53,7 @@ bool CreateNewSketch(QWidget* parent, const QString& stdFormsDir, const TPromptC
     if (!choice) return false;
 
     if (choice->Code == AnySizeSheetChoice) {
-        if (const std::optional<TSheetPixels> size = AskSheetSize(parent)) createAnySizeSheet(parent, *size);
+        if (const std::optional<TSheetPixels> size = AskSheetSize(parent)) createAnySizeSheet(*size);
         return true;
     }
     if (choice->FormFile) {

@@ -5,6 +5,9 @@
 #include "tools/transform/FilePreviews.h"
 #include "tools/transform/PreviewPane.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 #include <exception>
@@ -29,6 +32,13 @@ QString soleExtension(const QString& nameFilter) {
         found = extension;
     }
     return found;
+}
+
+// The existing file a name typed into the dialog stands for; empty for anything else.
+QString typedFile(const QFileDialog& window, const QString& text) {
+    if (text.trimmed().isEmpty()) return {};
+    const QFileInfo info(window.directory(), text);
+    return info.isFile() ? QDir::cleanPath(info.absoluteFilePath()) : QString();
 }
 
 } // namespace
@@ -74,6 +84,13 @@ bool TTechFilesDialog::Run(QWidget* owner, const TDialogKind& kind) {
     Initialise(window);
     QObject::connect(&window, &QFileDialog::currentChanged, &window,
                      [this](const QString& path) { SelectionChanged(path); });
+    // Qt's dialog does not tell about a name typed into its name box; a typed name of an
+    // existing file is a selection all the same.
+    if (auto* nameBox = window.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        QObject::connect(nameBox, &QLineEdit::textChanged, &window, [this, &window](const QString& text) {
+            const QString path = typedFile(window, text);
+            if (!path.isEmpty() && path != FileName) SelectionChanged(path);
+        });
 
     if (window.exec() != QDialog::Accepted) return false;
     const QStringList chosen = window.selectedFiles();
