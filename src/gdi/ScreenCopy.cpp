@@ -32,7 +32,7 @@ ScreenTable screenTable(const Bitmap& source) {
     return table;
 }
 
-void convertRowScalar(uint32_t* dst, const uint8_t* src, int32_t n, const ScreenTable& table) {
+void convertRowScalar(uint32_t* dst, const uint8_t* src, int32_t n, const uint32_t* table) {
     for (int32_t i = 0; i < n; ++i)
         dst[i] = table[src[i]];
 }
@@ -41,11 +41,11 @@ void convertRowScalar(uint32_t* dst, const uint8_t* src, int32_t n, const Screen
 // Sixteen pixels a step: each byte of the screen word is looked up in a 16-entry table
 // of its own by one shuffle, and the four byte planes are interleaved into words.
 __attribute__((target("ssse3"))) void convertRow16(uint32_t* dst, const uint8_t* src, int32_t n,
-                                                   const ScreenTable& table) {
+                                                   const uint32_t* table) {
     alignas(16) uint8_t planes[4][16];
     for (int i = 0; i < 16; ++i)
         for (int b = 0; b < 4; ++b)
-            planes[b][i] = uint8_t(table[size_t(i)] >> (8 * b));
+            planes[b][i] = uint8_t(table[i] >> (8 * b));
     const __m128i blue = _mm_load_si128(reinterpret_cast<const __m128i*>(planes[0]));
     const __m128i green = _mm_load_si128(reinterpret_cast<const __m128i*>(planes[1]));
     const __m128i red = _mm_load_si128(reinterpret_cast<const __m128i*>(planes[2]));
@@ -70,11 +70,11 @@ __attribute__((target("ssse3"))) void convertRow16(uint32_t* dst, const uint8_t*
 // The same with 32 pixels a step. The shuffles and unpacks work within each 128-bit
 // half, so the halves hold pixels 0-15 and 16-31 and are put in order on the way out.
 __attribute__((target("avx2"))) void convertRow32(uint32_t* dst, const uint8_t* src, int32_t n,
-                                                  const ScreenTable& table) {
+                                                  const uint32_t* table) {
     alignas(16) uint8_t planes[4][16];
     for (int i = 0; i < 16; ++i)
         for (int b = 0; b < 4; ++b)
-            planes[b][i] = uint8_t(table[size_t(i)] >> (8 * b));
+            planes[b][i] = uint8_t(table[i] >> (8 * b));
     const auto* p = reinterpret_cast<const __m128i*>(planes);
     const __m256i blue = _mm256_broadcastsi128_si256(_mm_load_si128(p));
     const __m256i green = _mm256_broadcastsi128_si256(_mm_load_si128(p + 1));
@@ -113,18 +113,6 @@ bool hasAvx2() {
 }
 #endif
 
-// One row, one to one. Pixels of a 16-colour picture are below 16 by the bitmap's own
-// rule, which the vector loop relies on.
-void convertRow(uint32_t* dst, const uint8_t* src, int32_t n, const ScreenTable& table, bool sixteenColours) {
-#ifdef VERIGRAF_SCREEN_SSSE3
-    if (sixteenColours && hasAvx2()) return convertRow32(dst, src, n, table);
-    if (sixteenColours && hasSsse3()) return convertRow16(dst, src, n, table);
-#else
-    (void)sixteenColours;
-#endif
-    convertRowScalar(dst, src, n, table);
-}
-
 // One row enlarged: the walk of the stretch, each step writing a screen pixel and
 // moving on in the source when its error term says so.
 void enlargeRow(uint32_t* dst, const uint8_t* src, const AxisStretch& h, const ScreenTable& table) {
@@ -152,8 +140,8 @@ void copyOneToOne(const ScreenPixels& screen, const BlitCoords& dst, const BlitC
     const int32_t rows = std::min(dst.visible.height(), src.visible.height());
     const bool sixteen = source.bitsPerPixel() <= 4;
     for (int32_t row = 0; row < rows; ++row)
-        convertRow(screen.row(dst.visible.top + row) + dst.visible.left,
-                   source.indexRow(src.visible.top + row) + src.visible.left, n, table, sixteen);
+        lookupRow(screen.row(dst.visible.top + row) + dst.visible.left,
+                  source.indexRow(src.visible.top + row) + src.visible.left, n, table.data(), sixteen);
 }
 
 void copyEnlarged(const ScreenPixels& screen, const StretchPlan& plan, const Rect& visible,
@@ -181,6 +169,16 @@ void copyEnlarged(const ScreenPixels& screen, const StretchPlan& plan, const Rec
 }
 
 } // namespace
+
+void lookupRow(uint32_t* dst, const uint8_t* src, int32_t n, const uint32_t* table, bool sixteenColours) {
+#ifdef VERIGRAF_SCREEN_SSSE3
+    if (sixteenColours && hasAvx2()) return convertRow32(dst, src, n, table);
+    if (sixteenColours && hasSsse3()) return convertRow16(dst, src, n, table);
+#else
+    (void)sixteenColours;
+#endif
+    convertRowScalar(dst, src, n, table);
+}
 
 bool stretchToScreen(const ScreenPixels& screen, int32_t x, int32_t y, int32_t width, int32_t height,
                      const Bitmap& source, int32_t sx, int32_t sy, int32_t sw, int32_t sh) {

@@ -28,6 +28,11 @@ struct ScreenPixels {
     Rect bounds() const { return {0, 0, width, height}; }
 };
 
+// The 32-bit words of n pixel values, each looked up in table (256 entries). With
+// sixteenColours every value is below 16 (a picture of at most four bits a pixel), and a
+// vector loop does it where the processor has one.
+void lookupRow(uint32_t* dst, const uint8_t* src, int32_t n, const uint32_t* table, bool sixteenColours);
+
 // Copies the source rectangle (sx, sy, sw, sh) onto the screen rectangle (x, y, width,
 // height), clipped to both bitmaps; screen pixels the copy does not reach keep their
 // values. Only copies that enlarge or keep the size, with positive extents, are done:

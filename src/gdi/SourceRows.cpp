@@ -1,5 +1,7 @@
 #include "gdi/SourceRows.h"
 
+#include "gdi/ScreenCopy.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -79,8 +81,13 @@ template <class T> void SourceRows::convert(const Bitmap& bm, int32_t y, int32_t
         return;
     case Path::Table: {
         const uint8_t* in = bm.indexRow(y) + x;
-        for (int32_t i = 0; i < n; ++i)
-            out[i] = T(m_table[in[i]]);
+        if constexpr (sizeof(T) == 4) {
+            // The paint path's copy of the sketch onto the screen goes this way.
+            lookupRow(out, in, n, m_table, bm.bitsPerPixel() <= 4);
+        } else {
+            for (int32_t i = 0; i < n; ++i)
+                out[i] = T(m_table[in[i]]);
+        }
         return;
     }
     case Path::MonoKey: {

@@ -125,6 +125,17 @@ TEST(Blit, MonochromeToColourTakesTheDestinationTextAndBackgroundColours) {
 }
 
 TEST(Blit, IndexedAndTrueColourConvertThroughColours) {
+    // Wide enough for every step size of the row conversion and a ragged end, from an
+    // odd place in the source.
+    Surface wideIndexed(90, 4, 4), wideRgb(90, 4, 32);
+    scribble(wideIndexed.bm(), 7);
+    wideRgb.dc.bitBlt(1, 0, 83, 4, &wideIndexed.dc, 5, 0, SRCCOPY);
+    for (int32_t y = 0; y < 4; ++y)
+        for (int32_t x = 0; x < 90; ++x)
+            EXPECT_EQ(wideRgb.at(x, y),
+                      x >= 1 && x < 84 ? colorToRgbPixel(kPalette[wideIndexed.at(x + 4, y)]) : 0u)
+                << x << "," << y;
+
     Surface indexed(16, 4, 4), rgb(16, 4, 32);
     scribble(indexed.bm(), 3);
     rgb.dc.bitBlt(0, 0, 16, 4, &indexed.dc, 0, 0, SRCCOPY);
