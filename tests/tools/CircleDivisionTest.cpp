@@ -130,7 +130,16 @@ TEST(DivCircleByPart, SixteenPointsAndSixteenSpokesAreOneUndoStep) {
 
     // A right click ends the segments and asks again; Cancel brings the defaults back.
     Document->Redo();
-    answering({press("CtPCancelButton")}, [&] { Click({215, 100}, Qt::RightButton); });
+    QString refreshedWhileAsked;
+    answering({[&](QWidget* dialog) {
+                  host.SetPromptText(QString());
+                  refreshedWhileAsked = host.Prompt;
+                  press("CtPCancelButton")(dialog);
+              }},
+              [&] {
+                  Click({215, 100}, Qt::RightButton);
+              });
+    EXPECT_EQ(refreshedWhileAsked, QString::fromUtf8(DivisionPrompt));
     EXPECT_EQ(tool->FSettings.Parts, 16);
     EXPECT_EQ(tool->FSettings.Circle, 1);
     EXPECT_EQ(tool->FSettings.Mask, 273);

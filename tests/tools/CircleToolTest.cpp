@@ -15,10 +15,13 @@
 #include "document/TechDocument.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -148,14 +151,18 @@ TEST(Circle, IsFixedWithTheChosenCentreMarkInOneUndoStepOrNotAtAllOnCancel) {
 
     QString promptWhileAsked;
     QString title;
+    QPoint placed;
     fixWith({100, 75}, [&](QWidget* dialog) {
         promptWhileAsked = host.Prompt;
         title = dialog->windowTitle();
+        placed = dialog->pos();
         EXPECT_TRUE(child<QRadioButton>(dialog, "AxisLineFlag")->isChecked());
         EXPECT_EQ(host.Radius, 0.0f);
         child<QPushButton>(dialog, "AcceptButton")->click();
     });
     EXPECT_EQ(promptWhileAsked, MarkPrompt);
+    // Beside the pointer: to its right and a little above it.
+    EXPECT_EQ(placed, host.Pointer + QPoint(50, -50));
     EXPECT_EQ(title, QString::fromUtf8("Координаты центра"));
     EXPECT_EQ(host.Prompt, CirclePrompt);
     EXPECT_EQ(host.Radius, 45.0f);
@@ -172,9 +179,16 @@ TEST(Circle, IsFixedWithTheChosenCentreMarkInOneUndoStepOrNotAtAllOnCancel) {
     EXPECT_EQ(DocDC->getPixel(100, 20), Red);
     EXPECT_EQ(DocDC->getPixel(100, 19), White);
 
-    // Cancel leaves the sketch and its history alone; the same radius is kept.
+    // Cancel leaves the sketch and its history alone. Near the screen's far corner the
+    // question goes to the left of the pointer and higher up.
     PointerMove({60, 60});
-    fixWith({60, 60}, cancelMark());
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    host.Pointer = QPoint(screen.width() - 20, screen.height() - 20);
+    fixWith({60, 60}, [&](QWidget* dialog) {
+        placed = dialog->pos();
+        cancelMark()(dialog);
+    });
+    EXPECT_EQ(placed, host.Pointer + QPoint(-200, -80));
     EXPECT_EQ(expected.FirstDifference(), "");
     Document->Undo();
     EXPECT_EQ(blank.FirstDifference(), "");
@@ -280,6 +294,18 @@ TEST(Arc, TheFormClampsRevertsAndStepsItsDegreesIntoTheTool) {
     emit form.ToEdit->editingFinished();
     EXPECT_EQ(form.ToEdit->text(), "-90");
     EXPECT_FLOAT_EQ(tool.FToAngle, ArcAngleOfDegrees(-90));
+    // A preset button stays down until another is chosen or it is clicked again.
+    form.PresetButtons[8]->click();
+    EXPECT_EQ(form.FromEdit->text(), "0");
+    EXPECT_EQ(form.ToEdit->text(), "45");
+    EXPECT_FLOAT_EQ(tool.FToAngle, ArcAngleOfDegrees(45));
+    form.PresetButtons[9]->click();
+    EXPECT_FALSE(form.PresetButtons[8]->isChecked());
+    EXPECT_TRUE(form.PresetButtons[9]->isChecked());
+    form.PresetButtons[9]->click();
+    EXPECT_FALSE(form.PresetButtons[9]->isChecked());
+    form.ToEdit->setText("-90");
+    emit form.ToEdit->editingFinished();
     form.UpDown2->Step(1);
     EXPECT_EQ(form.ToEdit->text(), "-89");
     EXPECT_FLOAT_EQ(tool.FToAngle, ArcAngleOfDegrees(-89));

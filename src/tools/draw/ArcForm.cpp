@@ -92,9 +92,21 @@ TArcForm::TArcForm(QWidget* owner) : TTechDialogBaseForm(owner) {
     EnterActivatesMain = true;
 
     auto* layout = new QGridLayout(this);
+    layout->addLayout(BuildPresets(), 0, 0, 1, 2);
+    layout->addLayout(BuildEdits(), 1, 0);
+    ArcImage = new QLabel(this);
+    ArcImage->setObjectName(QStringLiteral("ArcImage"));
+    ArcImage->setAccessibleName(QStringLiteral("Дуга"));
+    ArcImage->setFixedSize(101, 99);
+    layout->addWidget(ArcImage, 1, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    DrawPreviewImage();
+}
+
+QGridLayout* TArcForm::BuildPresets() {
     auto* presets = new QGridLayout;
     presets->setSpacing(1);
-    for (int tag = 1; tag <= 16; ++tag) {
+    for (int tag = 1; tag <= int(Presets.size()); ++tag) {
         auto* button = new QToolButton(this);
         const TArcPreset& preset = Presets[size_t(tag - 1)];
         button->setObjectName(QStringLiteral("ArcButton%1").arg(tag));
@@ -109,8 +121,10 @@ TArcForm::TArcForm(QWidget* owner) : TTechDialogBaseForm(owner) {
         PresetButtons[size_t(tag - 1)] = button;
         presets->addWidget(button, (tag - 1) / 4, (tag - 1) % 4);
     }
-    layout->addLayout(presets, 0, 0, 1, 2);
+    return presets;
+}
 
+QGridLayout* TArcForm::BuildEdits() {
     const QString fromCaption = QStringLiteral("От");
     const QString toCaption = QStringLiteral("До");
     FromEdit = degreesEdit("FromEdit", fromCaption, this);
@@ -132,20 +146,11 @@ TArcForm::TArcForm(QWidget* owner) : TTechDialogBaseForm(owner) {
         edits->addWidget(upDown, row, 2);
         ++row;
     }
-    layout->addLayout(edits, 1, 0);
-
-    ArcImage = new QLabel(this);
-    ArcImage->setObjectName(QStringLiteral("ArcImage"));
-    ArcImage->setAccessibleName(QStringLiteral("Дуга"));
-    ArcImage->setFixedSize(101, 99);
-    layout->addWidget(ArcImage, 1, 1);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
     connect(FromEdit, &QLineEdit::editingFinished, this, [this] { ApplyEdit(1); });
     connect(ToEdit, &QLineEdit::editingFinished, this, [this] { ApplyEdit(2); });
     connect(UpDown1, &TUpDown::Stepped, this, [this](int32_t p) { UpDownChanged(1, p); });
     connect(UpDown2, &TUpDown::Stepped, this, [this](int32_t p) { UpDownChanged(2, p); });
-    DrawPreviewImage();
+    return edits;
 }
 
 void TArcForm::PresetClicked(QToolButton* button) {

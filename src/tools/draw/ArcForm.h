@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -34,6 +35,9 @@ class TArcForm : public TTechDialogBaseForm {
     std::array<QToolButton*, 16> PresetButtons{};
 
   private:
+    // The sixteen preset buttons, four by four, and the two degree edits with arrows.
+    QGridLayout* BuildPresets();
+    QGridLayout* BuildEdits();
     // Reads the edit of tag (1 "От", 2 "До") into its angle.
     void ApplyEdit(int tag);
     void UpDownChanged(int tag, int32_t position);
