@@ -36,6 +36,7 @@ void TMainForm::SelectToolOfAction(QAction* sender) {
     QAbstractButton* button =
         *row->ToolButton ? findChild<QAbstractButton*>(QLatin1String(row->ToolButton)) : nullptr;
     SelectTool(entry.Tool, button, entry.Dialog);
+    if (entry.Tagger && CurrentTool && CurrentToolClass == entry.Tool) entry.Tagger(*CurrentTool, row->Tag);
 }
 
 void TMainForm::UndoCmdExecute() {

@@ -1,16 +1,42 @@
 #include "app/ToolCatalogue.h"
 
+#include "tools/draw/Arc.h"
+#include "tools/draw/ArcForm.h"
+#include "tools/draw/Circle.h"
+#include "tools/draw/DivCircleByCircle.h"
+#include "tools/draw/DivCircleByPart.h"
 #include "tools/draw/SegmentLine.h"
+#include "tools/draw/SixVertex.h"
 #include "tools/draw/SmoothLine.h"
+
+namespace {
+
+// The hexagon's two commands are its two orientations.
+void tagSixVertex(TTechBase& tool, int tag) {
+    // The entry's class made the tool.
+    static_cast<TSixVertex&>(tool).SetOrientationTag(tag);
+}
+
+} // namespace
 
 TToolEntry ToolEntry(TToolId id) {
     switch (id) {
     // Each tool joins here with its class and dialog as it becomes part of the program,
-    // for example: case TToolId::Circle: return {ToolClass<TCircle>, nullptr};
+    // for example: case TToolId::FourVertex: return {ToolClass<TFourVertex>, nullptr};
     case TToolId::SegmentLine:
         return {ToolClass<TSegmentLine>, nullptr};
     case TToolId::SmoothLine:
         return {ToolClass<TSmoothLine>, nullptr};
+    case TToolId::Circle:
+        return {ToolClass<TCircle>, nullptr};
+    case TToolId::Arc:
+        return {ToolClass<TArc>, DialogClass<TArcForm>};
+    case TToolId::SixVertex:
+        return {ToolClass<TSixVertex>, nullptr, &tagSixVertex};
+    case TToolId::DivCircleByPart:
+        return {ToolClass<TDivCircleByPart>, nullptr};
+    case TToolId::DivCircleByCircle:
+        return {ToolClass<TDivCircleByCircle>, nullptr};
     default:
         return {};
     }

@@ -37,9 +37,14 @@ enum class TToolId {
     FourVertex,
 };
 
+// Hands a new tool the tag of the command that made it, for a tool class whose
+// commands differ only by their tag.
+using TToolTagger = void (*)(TTechBase& tool, int tag);
+
 struct TToolEntry {
     TToolClass Tool = nullptr;
     TDialogClass Dialog = nullptr;
+    TToolTagger Tagger = nullptr;
 };
 
 // The entry of a tool; an empty one for a tool the program does not have.

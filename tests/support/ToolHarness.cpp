@@ -119,20 +119,37 @@ void Click(gdi::Point point, Qt::MouseButton button, TShiftState shift) {
     surfaceTool()->SurfMouseUp(nullptr, button, shift, point.x, point.y);
 }
 
+namespace {
+
+void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
+    TTechBase* tool = AppMessageTool();
+    if (!tool) return;
+    QKeyEvent event(type, key, modifiers);
+    bool handled = false;
+    tool->AppMessage(event, handled);
+}
+
+} // namespace
+
 void Key(int key, Qt::KeyboardModifiers modifiers) {
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        TTechBase* tool = AppMessageTool();
-        if (!tool) return;
-        QKeyEvent event(type, key, modifiers);
-        bool handled = false;
-        tool->AppMessage(event, handled);
-    }
+    KeyDown(key, modifiers);
+    KeyUp(key, modifiers);
+}
+
+void KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    sendKey(QEvent::KeyPress, key, modifiers);
+}
+
+void KeyUp(int key, Qt::KeyboardModifiers modifiers) {
+    sendKey(QEvent::KeyRelease, key, modifiers);
 }
 
 // ---- The expected picture -------------------------------------------------------------------------
 
 TSketchReference::TSketchReference() : m_bitmap(DocDC->bitmap()->clone()) {
     m_dc.selectBitmap(m_bitmap);
+    // Styled pens fill their gaps, or not, as the sketch's DC says.
+    m_dc.setBkMode(DocDC->bkMode());
 }
 
 void TSketchReference::Line(gdi::Point from, gdi::Point to, const gdi::PenPtr& pen) {

@@ -124,6 +124,9 @@ void PointerMove(gdi::Point point, TShiftState shift = {});
 void Click(gdi::Point point, Qt::MouseButton button = Qt::LeftButton, TShiftState shift = {});
 // A key press and release, through the application's message hook.
 void Key(int key, Qt::KeyboardModifiers modifiers = {});
+// Only the press, or only the release, for keys that are held (Ctrl).
+void KeyDown(int key, Qt::KeyboardModifiers modifiers = {});
+void KeyUp(int key, Qt::KeyboardModifiers modifiers = {});
 
 // ---- The expected picture -------------------------------------------------------------------------
 

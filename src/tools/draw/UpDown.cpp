@@ -40,14 +40,22 @@ void TUpDown::SetAccessibleNames(const QString& what) {
     m_down->setAccessibleName(what + QStringLiteral(": меньше"));
 }
 
-void TUpDown::Step(int32_t delta) {
-    // The arrows go on from what is typed in the edit, brought into the range; from
-    // the last position when the edit holds no number.
+int32_t TUpDown::TypedPosition() const {
     bool ok = false;
     const qlonglong typed = m_buddy->text().toLongLong(&ok);
-    if (ok) m_position = int32_t(std::clamp<qlonglong>(typed, m_min, m_max));
-    m_position = std::clamp(m_position + delta, m_min, m_max);
+    return ok ? int32_t(std::clamp<qlonglong>(typed, m_min, m_max)) : m_position;
+}
+
+void TUpDown::SetPosition(int32_t position) {
+    m_position = std::clamp(position, m_min, m_max);
     m_buddy->setText(QString::number(m_position));
+}
+
+void TUpDown::Step(int32_t delta) {
+    // The arrows go on from what is typed in the edit.
+    m_position = std::clamp(TypedPosition() + delta, m_min, m_max);
+    m_buddy->setText(QString::number(m_position));
+    emit Stepped(m_position);
 }
 
 bool TUpDown::eventFilter(QObject* watched, QEvent* event) {

@@ -21,6 +21,15 @@ class TUpDown : public QWidget {
     // Names the arrows for screen readers after what they change.
     void SetAccessibleNames(const QString& what);
     void Step(int32_t delta);
+    // Puts the number, brought into the range, in the edit, without telling anyone.
+    void SetPosition(int32_t position);
+    // What the arrows would go on from: the typed number brought into the range, or the
+    // last position when the edit holds no number.
+    int32_t TypedPosition() const;
+
+  signals:
+    // An arrow (button or key) stepped the number.
+    void Stepped(int32_t position);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
