@@ -12,7 +12,7 @@ bool TTechModalDialog::FormKeyDown(QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        EnterPressed();
+        if (CanAccept()) accept();
         return true;
     case Qt::Key_Escape:
         reject();

@@ -13,9 +13,9 @@ class TTechModalDialog : public QDialog {
     explicit TTechModalDialog(QWidget* owner = nullptr);
 
   protected:
-    // What Enter does: OK, unless the dialog answers otherwise (an OK button that can be
-    // disabled, a value to check first).
-    virtual void EnterPressed() { accept(); }
+    // Whether Enter may answer OK now; a dialog whose OK button can be disabled says so.
+    // (A dialog with a value to check before it closes does so in its accept.)
+    virtual bool CanAccept() const { return true; }
 
   private:
     bool FormKeyDown(QKeyEvent& event);

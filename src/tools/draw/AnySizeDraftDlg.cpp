@@ -84,7 +84,7 @@ TAnySizeDraftDlg::TAnySizeDraftDlg(QWidget* parent) : TTechModalDialog(parent) {
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     for (QPushButton* button : {AcceptButton, CancelButton})
         button->setAutoDefault(false);
-    connect(AcceptButton, &QPushButton::clicked, this, &TAnySizeDraftDlg::AcceptButtonClick);
+    connect(AcceptButton, &QPushButton::clicked, this, &TAnySizeDraftDlg::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto editRow = [](QLineEdit* edit, TUpDown* upDown) {
@@ -122,10 +122,10 @@ QString TAnySizeDraftDlg::SizeRefusal() const {
         .arg(largestAreaM2());
 }
 
-void TAnySizeDraftDlg::AcceptButtonClick() {
+void TAnySizeDraftDlg::accept() {
     const QString refusal = SizeRefusal();
     if (refusal.isEmpty()) {
-        accept();
+        TTechModalDialog::accept();
         return;
     }
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(ProgramTitle), refusal, QMessageBox::Ok, this);
@@ -139,6 +139,6 @@ void TAnySizeDraftDlg::EditsChange() {
     AcceptButton->setEnabled(!EditWidth->text().isEmpty() && !EditHeight->text().isEmpty());
 }
 
-void TAnySizeDraftDlg::EnterPressed() {
-    if (AcceptButton->isEnabled()) AcceptButtonClick();
+bool TAnySizeDraftDlg::CanAccept() const {
+    return AcceptButton->isEnabled();
 }

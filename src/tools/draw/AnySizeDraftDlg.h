@@ -25,11 +25,12 @@ class TAnySizeDraftDlg : public TTechModalDialog {
 
     // Why the typed size cannot make a sketch; empty when it can.
     QString SizeRefusal() const;
+    // OK: closes only for a size that can make a sketch.
+    void accept() override;
 
   protected:
-    void EnterPressed() override;
+    bool CanAccept() const override;
 
   private:
-    void AcceptButtonClick();
     void EditsChange();
 };
