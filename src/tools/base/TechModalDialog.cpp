@@ -3,6 +3,7 @@
 #include "tools/base/KeyPreview.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 
 TTechModalDialog::TTechModalDialog(QWidget* owner) : QDialog(owner) {
     new TKeyPreview(this, [this](QKeyEvent& event) { return FormKeyDown(event); });
@@ -20,4 +21,11 @@ bool TTechModalDialog::FormKeyDown(QKeyEvent& event) {
     default:
         return false;
     }
+}
+
+QPushButton* TTechModalDialog::NewButton(const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
 }

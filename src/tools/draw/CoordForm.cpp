@@ -17,13 +17,6 @@ QRadioButton* flag(const char* name, const char* caption, QWidget* parent) {
     return button;
 }
 
-QPushButton* pushButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TCoordForm::TCoordForm(QWidget* owner) : TTechModalDialog(owner) {
@@ -37,8 +30,8 @@ TCoordForm::TCoordForm(QWidget* owner) : TTechModalDialog(owner) {
     PointFlag = flag("PointFlag", "Точка", this);
     EmptyFlag = flag("EmptyFlag", "Нет", this);
     AxisLineFlag->setChecked(true);
-    AcceptButton = pushButton("AcceptButton", "OK", this);
-    CancelButton = pushButton("CancelButton", "Отмена", this);
+    AcceptButton = NewButton("AcceptButton", "OK");
+    CancelButton = NewButton("CancelButton", "Отмена");
     connect(AcceptButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 

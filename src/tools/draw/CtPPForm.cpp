@@ -26,13 +26,6 @@ QLineEdit* numberEdit(const char* name, const QString& caption, QWidget* parent)
     return edit;
 }
 
-QPushButton* pushButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 QLabel* label(const char* name, const char* caption, QWidget* buddy, QWidget* parent) {
     auto* text = new QLabel(QString::fromUtf8(caption), parent);
     text->setObjectName(QString::fromLatin1(name));
@@ -66,8 +59,8 @@ TCtPPForm::TCtPPForm(QWidget* owner) : TTechModalDialog(owner) {
     CircleBool->setAccessibleName(QStringLiteral("Окружность"));
     CircleBool->setChecked(true);
     captionCircleBool(CircleBool);
-    CtpAcceptButton = pushButton("CtpAcceptButton", "OK", this);
-    CtPCancelButton = pushButton("CtPCancelButton", "Отмена", this);
+    CtpAcceptButton = NewButton("CtpAcceptButton", "OK");
+    CtPCancelButton = NewButton("CtPCancelButton", "Отмена");
 
     auto* layout = new QGridLayout(this);
     auto row = [&](int at, QWidget* caption, QWidget* edit, QWidget* upDown) {
