@@ -53,6 +53,7 @@ void UnregisterCursors() {
 }
 
 QCursor ProgramCursor(int id) {
+    if (id == NoCursor) return QCursor(Qt::BlankCursor);
     for (const TCursorEntry& entry : table())
         if (entry.id == id) return entry.cursor;
     return QCursor(Qt::ArrowCursor);

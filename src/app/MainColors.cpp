@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "document/Pens.h"
 #include "document/TechDocument.h"
+#include "tools/base/ToolSwitch.h"
 #include "tools/draw/ColorForm.h"
 
 namespace {
@@ -61,6 +62,8 @@ void TMainForm::ApplyPanelColor(TColorPanel* panel) {
     switch (panel->Tag()) {
     case LinesColorTag:
         SetLinePenColour(panel->Color());
+        // The eyedropper keeps the colour it last set.
+        if (CurrentTool) CurrentTool->Changed();
         break;
     case RubbColorNewTag:
     case RubbColorOldTag:

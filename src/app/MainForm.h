@@ -227,6 +227,8 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     // The commands that only choose a tool: the tool, button and dialog of the action.
     void SelectToolOfAction(QAction* sender);
 
+    // A panel's new colour, with the caption colour that goes with it.
+    static void SetPanelColor(TColorPanel* panel, gdi::COLORREF colour);
     // Cut, copy and delete follow the marquee; paste follows the clipboard.
     void RefreshEditActions();
     // Makes LinePen of LineLogPen with the given colour.
@@ -264,8 +266,6 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     // The steps common to every press on a colour panel: the colour choice on a right
     // or double click, a drag on a single left press; true when the colour was asked.
     bool PanelPress(TColorPanel* sender, Qt::MouseButton button, bool isDouble);
-    // A panel's new colour, with the caption colour that goes with it.
-    static void SetPanelColor(TColorPanel* panel, gdi::COLORREF colour);
     // What the colour of the panel with the given tag sets in the program.
     void ApplyPanelColor(TColorPanel* panel);
     void CreateSurfPanel();

@@ -70,6 +70,10 @@ void TMainFormToolHost::ShowRadius(float value) {
     m_form.ShowRadius(value);
 }
 
+void TMainFormToolHost::ShowLineColor(gdi::COLORREF colour) {
+    TMainForm::SetPanelColor(m_form.LinesColor, colour);
+}
+
 gdi::Point TMainFormToolHost::GetMeasureOrigin() const {
     return m_form.MeasureOrigin;
 }

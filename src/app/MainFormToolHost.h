@@ -19,6 +19,7 @@ class TMainFormToolHost final : public TToolHost {
 
     void SetPromptText(const QString& text) override;
     void ShowRadius(float value) override;
+    void ShowLineColor(gdi::COLORREF colour) override;
     gdi::Point GetMeasureOrigin() const override;
     void SetMeasureOrigin(gdi::Point origin) override;
     void SetSurfaceCursor(int cursorId) override;

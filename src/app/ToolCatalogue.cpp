@@ -5,6 +5,10 @@
 #include "tools/draw/Circle.h"
 #include "tools/draw/DivCircleByCircle.h"
 #include "tools/draw/DivCircleByPart.h"
+#include "tools/draw/EyeDropper.h"
+#include "tools/draw/FillForm.h"
+#include "tools/draw/Filling.h"
+#include "tools/draw/Rubber.h"
 #include "tools/draw/SegmentLine.h"
 #include "tools/draw/SixVertex.h"
 #include "tools/draw/SmoothLine.h"
@@ -37,6 +41,14 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TDivCircleByPart>, nullptr};
     case TToolId::DivCircleByCircle:
         return {ToolClass<TDivCircleByCircle>, nullptr};
+    case TToolId::Rubber:
+        return {ToolClass<TRubber>, nullptr};
+    case TToolId::SmartRubber:
+        return {ToolClass<TSmartRubber>, nullptr};
+    case TToolId::Filling:
+        return {ToolClass<TFilling>, DialogClass<TFillForm>};
+    case TToolId::EyeDropper:
+        return {ToolClass<TEyeDropper>, nullptr};
     default:
         return {};
     }

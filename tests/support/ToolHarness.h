@@ -39,6 +39,7 @@ class TTestHost : public TToolHost {
 
     void SetPromptText(const QString& text) override;
     void ShowRadius(float value) override { Radius = value; }
+    void ShowLineColor(gdi::COLORREF colour) override { LineColor = colour; }
     gdi::Point GetMeasureOrigin() const override { return Origin; }
     void SetMeasureOrigin(gdi::Point origin) override { Origin = origin; }
     void SetSurfaceCursor(int cursorId) override { Cursor = cursorId; }
@@ -65,6 +66,7 @@ class TTestHost : public TToolHost {
     // radius read-out, the measurement origin and the surface cursor.
     QString Prompt;
     float Radius = -1;
+    gdi::COLORREF LineColor = 0;
     gdi::Point Origin;
     int Cursor = 1;
     int Invalidations = 0;

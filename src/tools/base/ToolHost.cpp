@@ -6,6 +6,7 @@ class TNullToolHost final : public TToolHost {
   public:
     void SetPromptText(const QString&) override {}
     void ShowRadius(float) override {}
+    void ShowLineColor(gdi::COLORREF) override {}
     gdi::Point GetMeasureOrigin() const override { return m_origin; }
     void SetMeasureOrigin(gdi::Point origin) override { m_origin = origin; }
     void SetSurfaceCursor(int) override {}

@@ -38,6 +38,8 @@ class TToolHost {
     // and the radius read-out, for a length in sketch pixels.
     virtual void SetPromptText(const QString& text) = 0;
     virtual void ShowRadius(float value) = 0;
+    // The line-colour panel shows colour (the eyedropper took it from the sketch).
+    virtual void ShowLineColor(gdi::COLORREF colour) = 0;
     // The point the X and Y read-outs count from, in sketch pixels.
     virtual gdi::Point GetMeasureOrigin() const = 0;
     virtual void SetMeasureOrigin(gdi::Point origin) = 0;

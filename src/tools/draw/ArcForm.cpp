@@ -1,5 +1,6 @@
 #include "tools/draw/ArcForm.h"
 
+#include "tools/base/BitmapImage.h"
 #include "tools/base/ToolSwitch.h"
 #include "tools/draw/Arc.h"
 #include "tools/draw/UpDown.h"
@@ -64,14 +65,7 @@ QImage arcPicture(int32_t width, int32_t height, int32_t margin, int32_t cross, 
     const int32_t radius = std::min(centre.x, centre.y) - margin;
     if (radius > 0) DrawArcOfCircle(dc, centre, radius, from, to);
     dc.selectPen(old);
-
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int32_t y = 0; y < height; ++y)
-        for (int32_t x = 0; x < width; ++x) {
-            const gdi::COLORREF c = dc.getPixel(x, y);
-            image.setPixel(x, y, qRgb(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
-        }
-    return image;
+    return ImageOfBitmap(dc.bitmap());
 }
 
 QLineEdit* degreesEdit(const char* name, const QString& caption, QWidget* parent) {

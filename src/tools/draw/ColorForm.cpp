@@ -144,7 +144,8 @@ bool PickColor(gdi::COLORREF& color, QWidget* parent) {
     TKeysSuspension suspension;
     TColorForm form(parent);
     form.SelectColor(color);
-    if (form.exec() != QDialog::Accepted || form.SelectedPanel() < 0) return false;
-    color = form.SelectedColor();
+    if (form.exec() != QDialog::Accepted) return false;
+    // A colour outside the palette has no panel; OK then keeps it, as Cancel would.
+    if (form.SelectedPanel() >= 0) color = form.SelectedColor();
     return true;
 }

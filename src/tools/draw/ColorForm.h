@@ -38,7 +38,8 @@ class TColorForm : public QDialog {
     int m_selected = -1;
 };
 
-// Shows the palette with the panel of color selected. On OK with a panel selected the
-// panel's colour goes into color and the answer is true; otherwise color stays and the
-// answer is false. While it is open the current tool gets no keys.
+// Shows the palette with the panel of color selected. On OK the selected panel's colour
+// goes into color (with no panel selected, color stays) and the answer is true; on
+// Cancel color stays and the answer is false. While it is open the current tool gets no
+// keys.
 bool PickColor(gdi::COLORREF& color, QWidget* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "tools/draw/DivCircleByCircle.h"
 
+#include "tools/base/CursorIds.h"
+
 #include "tools/base/Prompts.h"
 #include "tools/base/ToolHost.h"
 #include "tools/base/ToolResults.h"
@@ -26,8 +28,6 @@ const TStringTable Prompts{
     {TDivCircleByCircle::StepSmall, "Задайте размеры окружностей. (Enter - ОК, Esc - отказ)"},
 };
 
-constexpr int16_t CrossCursorId = 2;
-constexpr int16_t RubberCursorId = 10;
 constexpr float Pi = std::numbers::pi_v<float>;
 constexpr gdi::COLORREF PitchCircleColour = 0xFF0000;
 constexpr int32_t FirstParts = 6;
@@ -64,7 +64,7 @@ void segment(gdi::DeviceContext& dc, gdi::Point from, gdi::Point to) {
 } // namespace
 
 void TDivCircleByCircle::Create() {
-    CursorId = CrossCursorId;
+    CursorId = CrossCursor;
     TTechBase::Create();
     PointerInside = true;
     FPitchRadius = DefaultRadius;
@@ -116,12 +116,12 @@ void TDivCircleByCircle::AppMessage(QEvent& message, bool& handled) {
         static_cast<const QKeyEvent&>(message).key() == Qt::Key_Control) {
         if (press && !FRecentre) {
             FRecentre = true;
-            SetCursorId(RubberCursorId);
+            SetCursorId(RubberCursor);
         } else if (!press && FRecentre) {
             FLastPointer = FCentre;
             ToolHost().SetPointerPos(SketchToScreen(FCentre));
             FRecentre = false;
-            SetCursorId(CrossCursorId);
+            SetCursorId(CrossCursor);
         }
         return;
     }

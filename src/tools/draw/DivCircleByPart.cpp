@@ -1,5 +1,7 @@
 #include "tools/draw/DivCircleByPart.h"
 
+#include "tools/base/CursorIds.h"
+
 #include "tools/draw/CentreMark.h"
 #include "tools/draw/Circle.h"
 #include "tools/draw/RadialShape.h"
@@ -13,7 +15,6 @@
 
 namespace {
 
-constexpr int16_t CrossCursorId = 2;
 constexpr float Pi = std::numbers::pi_v<float>;
 constexpr int32_t DefaultParts = 16;
 
@@ -34,7 +35,7 @@ TDivCircleByPart::TDivCircleByPart() {
 }
 
 void TDivCircleByPart::Create() {
-    CursorId = CrossCursorId;
+    CursorId = CrossCursor;
     TTechBase::Create();
     PointerInside = true;
     Restart();

@@ -1,5 +1,6 @@
 #include "tools/draw/Line.h"
 
+#include "tools/base/CursorIds.h"
 #include "tools/base/ToolResults.h"
 
 #include "document/DrawingUtils.h"
@@ -11,7 +12,6 @@
 namespace {
 
 // The cross cursor of the program's cursor table.
-constexpr int16_t CrossCursorId = 2;
 constexpr gdi::COLORREF White = 0xFFFFFF;
 
 bool IsInk(int32_t x, int32_t y) {
@@ -25,7 +25,7 @@ TLine::TLine() {
 }
 
 void TLine::Create() {
-    CursorId = CrossCursorId;
+    CursorId = CrossCursor;
     TTechBase::Create();
 }
 

@@ -1,5 +1,7 @@
 #include "tools/draw/RadialShape.h"
 
+#include "tools/base/CursorIds.h"
+
 #include "tools/base/ToolHost.h"
 #include "tools/base/ToolResults.h"
 #include "tools/draw/CentreMark.h"
@@ -13,8 +15,6 @@
 
 namespace {
 
-constexpr int16_t CrossCursorId = 2;
-constexpr int16_t RubberCursorId = 10;
 
 } // namespace
 
@@ -34,13 +34,13 @@ void TRadialShape::SetUp() {
 }
 
 void TRadialShape::Create() {
-    CursorId = CrossCursorId;
+    CursorId = CrossCursor;
     TTechBase::Create();
     SetUp();
 }
 
 void TRadialShape::CreateFor(TTechBase* owner) {
-    CursorId = CrossCursorId;
+    CursorId = CrossCursor;
     TTechBase::CreateFor(owner);
     SetUp();
 }
@@ -99,13 +99,13 @@ bool TRadialShape::CtrlKey(const QEvent& message) {
     // The centre-mark question owns the keys while it is open.
     if (Step == StepMark) return true;
     if (message.type() == QEvent::KeyPress) {
-        SetCursorId(RubberCursorId);
+        SetCursorId(RubberCursor);
         SetStep(StepRadius);
     } else if (Step == StepRadius) {
         // The pointer goes back onto the centre, where the next move finds it.
         FLastPointer = CurPoint;
         ToolHost().SetPointerPos(SketchToScreen(FCentre));
-        SetCursorId(CrossCursorId);
+        SetCursorId(CrossCursor);
         SetStep(StepCentre);
     }
     return true;
