@@ -1,7 +1,10 @@
 #include "app/ToolCatalogue.h"
 
+#include "tools/draw/FourVertex.h"
 #include "tools/draw/SegmentLine.h"
 #include "tools/draw/SmoothLine.h"
+#include "tools/transform/Mirror.h"
+#include "tools/transform/MirrorSimetricAxis.h"
 
 TToolEntry ToolEntry(TToolId id) {
     switch (id) {
@@ -11,6 +14,16 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TSegmentLine>, nullptr};
     case TToolId::SmoothLine:
         return {ToolClass<TSmoothLine>, nullptr};
+    case TToolId::FourVertex:
+        return {ToolClass<TFourVertex>, nullptr};
+    case TToolId::MirrorUpDown:
+        return {ToolClass<TMirrorUpDown>, nullptr};
+    case TToolId::MirrorLeftRight:
+        return {ToolClass<TMirrorLeftRight>, nullptr};
+    case TToolId::MirrorDiagonal:
+        return {ToolClass<TMirrorDiagonal>, nullptr};
+    case TToolId::MirrorSimetricAxis:
+        return {ToolClass<TMirrorSimetricAxis>, nullptr};
     default:
         return {};
     }

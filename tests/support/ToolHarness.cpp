@@ -119,14 +119,29 @@ void Click(gdi::Point point, Qt::MouseButton button, TShiftState shift) {
     surfaceTool()->SurfMouseUp(nullptr, button, shift, point.x, point.y);
 }
 
+namespace {
+
+void sendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers) {
+    TTechBase* tool = AppMessageTool();
+    if (!tool) return;
+    QKeyEvent event(type, key, modifiers);
+    bool handled = false;
+    tool->AppMessage(event, handled);
+}
+
+} // namespace
+
 void Key(int key, Qt::KeyboardModifiers modifiers) {
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        TTechBase* tool = AppMessageTool();
-        if (!tool) return;
-        QKeyEvent event(type, key, modifiers);
-        bool handled = false;
-        tool->AppMessage(event, handled);
-    }
+    sendKey(QEvent::KeyPress, key, modifiers);
+    sendKey(QEvent::KeyRelease, key, modifiers);
+}
+
+void KeyDown(int key) {
+    sendKey(QEvent::KeyPress, key, key == Qt::Key_Control ? Qt::ControlModifier : Qt::NoModifier);
+}
+
+void KeyUp(int key) {
+    sendKey(QEvent::KeyRelease, key, Qt::NoModifier);
 }
 
 // ---- The expected picture -------------------------------------------------------------------------

@@ -124,6 +124,9 @@ void PointerMove(gdi::Point point, TShiftState shift = {});
 void Click(gdi::Point point, Qt::MouseButton button = Qt::LeftButton, TShiftState shift = {});
 // A key press and release, through the application's message hook.
 void Key(int key, Qt::KeyboardModifiers modifiers = {});
+// A key pressed and held, and let go again (Ctrl held through a drag).
+void KeyDown(int key);
+void KeyUp(int key);
 
 // ---- The expected picture -------------------------------------------------------------------------
 
