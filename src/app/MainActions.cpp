@@ -26,6 +26,7 @@ using T = TToolId;
 using P = TButtonPicture;
 constexpr auto selectTool = &callWithSender<&F::SelectToolOfAction>;
 constexpr auto optionCmd = &callWithSender<&F::OptionCmdExecute>;
+constexpr auto toolCmd = &callWithSender<&F::ToolCmdExecute>;
 
 // clang-format off
 const std::array Rows = {
@@ -91,10 +92,10 @@ TActionRow{L::Tools,      &F::MarkCmd,                "MarkCmd",                
 TActionRow{L::Tools,      &F::CreateDopuskTableCmd,   "CreateDopuskTableCmd",   "Допуск формы",                  "",             0,  selectTool,                          true,  T::Dopusk,             "DopuskToolButton",             P::Dopusk},
 
 TActionRow{L::FourVertex, &F::FourVertexCmd,          "FourVertexCmd",          "Прямоугольник",                 "",             0,  selectTool,                          true,  T::FourVertex,         "FourVertexToolButton",         P::FourVertex},
-TActionRow{L::FourVertex, &F::UndoLastAction,         "UndoLastAction",         "Отменить действие",             "",             8,  nullptr,                             true,  T::FourVertex,         "",                             P::None},
-TActionRow{L::FourVertex, &F::DrawAxisLine,           "DrawAxisLine",           "Провести осевую линию",         "",             9,  nullptr,                             true,  T::FourVertex,         "",                             P::None},
-TActionRow{L::FourVertex, &F::CompleteRightCmd,       "CompleteRightCmd",       "Завершение вправо",             "",             10, nullptr,                             false, T::FourVertex,         "",                             P::CompleteRight},
-TActionRow{L::FourVertex, &F::CompleteDownCmd,        "CompleteDownCmd",        "Завершение вниз",               "",             11, nullptr,                             false, T::FourVertex,         "",                             P::CompleteDown},
+TActionRow{L::FourVertex, &F::UndoLastAction,         "UndoLastAction",         "Отменить действие",             "",             8,  toolCmd,                             true,  T::FourVertex,         "",                             P::None},
+TActionRow{L::FourVertex, &F::DrawAxisLine,           "DrawAxisLine",           "Провести осевую линию",         "",             9,  toolCmd,                             true,  T::FourVertex,         "",                             P::None},
+TActionRow{L::FourVertex, &F::CompleteRightCmd,       "CompleteRightCmd",       "Завершение вправо",             "",             10, toolCmd,                             false, T::FourVertex,         "",                             P::CompleteRight},
+TActionRow{L::FourVertex, &F::CompleteDownCmd,        "CompleteDownCmd",        "Завершение вниз",               "",             11, toolCmd,                             false, T::FourVertex,         "",                             P::CompleteDown},
 };
 // clang-format on
 

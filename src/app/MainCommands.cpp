@@ -85,6 +85,10 @@ void TMainForm::OptionCmdExecute(QAction* sender) {
         SetButtonDown(button, false);
 }
 
+void TMainForm::ToolCmdExecute(QAction* sender) {
+    if (CurrentTool) CurrentTool->ToolCommand(sender->data().toInt());
+}
+
 void TMainForm::CompleteCmdExecute() {
     if (CurrentTool) CurrentTool->Complete();
 }

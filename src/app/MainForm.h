@@ -223,6 +223,8 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     void RotateImageCmdExecute();
     // An option button was toggled: the current tool takes it, or it goes back up.
     void OptionCmdExecute(QAction* sender);
+    // The commands only the current tool carries out (the rectangle's), by their tags.
+    void ToolCmdExecute(QAction* sender);
     void DopuskPopupClick(QAction* sender);
     // The commands that only choose a tool: the tool, button and dialog of the action.
     void SelectToolOfAction(QAction* sender);

@@ -8,10 +8,13 @@
 #include "tools/draw/EyeDropper.h"
 #include "tools/draw/FillForm.h"
 #include "tools/draw/Filling.h"
+#include "tools/draw/FourVertex.h"
 #include "tools/draw/Rubber.h"
 #include "tools/draw/SegmentLine.h"
 #include "tools/draw/SixVertex.h"
 #include "tools/draw/SmoothLine.h"
+#include "tools/transform/Mirror.h"
+#include "tools/transform/MirrorSimetricAxis.h"
 
 namespace {
 
@@ -49,6 +52,16 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TFilling>, DialogClass<TFillForm>};
     case TToolId::EyeDropper:
         return {ToolClass<TEyeDropper>, nullptr};
+    case TToolId::FourVertex:
+        return {ToolClass<TFourVertex>, nullptr};
+    case TToolId::MirrorUpDown:
+        return {ToolClass<TMirrorUpDown>, nullptr};
+    case TToolId::MirrorLeftRight:
+        return {ToolClass<TMirrorLeftRight>, nullptr};
+    case TToolId::MirrorDiagonal:
+        return {ToolClass<TMirrorDiagonal>, nullptr};
+    case TToolId::MirrorSimetricAxis:
+        return {ToolClass<TMirrorSimetricAxis>, nullptr};
     default:
         return {};
     }

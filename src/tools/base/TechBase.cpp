@@ -173,6 +173,10 @@ bool TTechBase::OptionToggled(TOptionButton which, bool down) {
     return false;
 }
 
+bool TTechBase::ToolCommand(int) {
+    return false;
+}
+
 void TTechBase::ReportToOwner(int32_t code, const TToolResult& result) {
     if (Owner && Owner->OnResult) Owner->OnResult(code, result);
 }

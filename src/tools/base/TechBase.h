@@ -116,6 +116,9 @@ class TTechBase : public TPaintedTool {
     // field of a declared option; an override may act on the change after calling it.
     // False when the tool does not own the option.
     virtual bool OptionToggled(TOptionButton which, bool down);
+    // A command of the main window that only the current tool can carry out, by the tag
+    // of its action. False when the tool has no such command.
+    virtual bool ToolCommand(int tag);
 
     // Taking the tool down: an override does its own part (freeing its sub-tool first,
     // ReleaseControls when it has no Owner) and then calls the base.

@@ -23,17 +23,26 @@ void NormalizeRect(gdi::Rect& rect) {
 }
 
 gdi::Point ReflectPoint(gdi::Point point, gdi::Point start, gdi::Point end) {
+    return TReflection(start, end)(point);
+}
+
+TReflection::TReflection(gdi::Point start, gdi::Point end) : m_start(start) {
     const double dx = double(end.x) - start.x;
     const double dy = double(end.y) - start.y;
     const double length = std::sqrt(dx * dx + dy * dy);
-    if (length == 0) return point;
+    if (length == 0) return;
     const double ux = dx / length, uy = dy / length;
-    const double c = ux * ux - uy * uy;
-    const double s = 2 * ux * uy;
-    const double px = double(point.x) - start.x;
-    const double py = double(point.y) - start.y;
-    return {start.x + int32_t(std::nearbyint(c * px + s * py)),
-            start.y + int32_t(std::nearbyint(s * px - c * py))};
+    m_still = false;
+    m_c = ux * ux - uy * uy;
+    m_s = 2 * ux * uy;
+}
+
+gdi::Point TReflection::operator()(gdi::Point point) const {
+    if (m_still) return point;
+    const double px = double(point.x) - m_start.x;
+    const double py = double(point.y) - m_start.y;
+    return {m_start.x + int32_t(std::nearbyint(m_c * px + m_s * py)),
+            m_start.y + int32_t(std::nearbyint(m_s * px - m_c * py))};
 }
 
 gdi::Point RotatedPoint(gdi::Point point, gdi::Point centre, float angle) {
