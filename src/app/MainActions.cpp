@@ -1,6 +1,7 @@
 #include "app/MainActions.h"
 
 #include "app/MainForm.h"
+#include "app/VerigrafApplication.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -140,7 +141,9 @@ void TMainForm::CreateActions() {
         // that tool.
         const TActionHandler handler = row.Handler;
         if (handler)
-            connect(action, &QAction::triggered, this, [this, handler, action] { handler(*this, *action); });
+            connect(action, &QAction::triggered, this, [this, handler, action] {
+                TVerigrafApplication::RunCommand([&] { handler(*this, *action); });
+            });
     }
 
     // The hints that say more than the caption.
@@ -153,5 +156,6 @@ void TMainForm::CreateActions() {
     FillHead = new QAction(QStringLiteral("Заполнить шапку"), this);
     FillHead->setObjectName(QStringLiteral("FillHead"));
     addAction(FillHead);
-    connect(FillHead, &QAction::triggered, this, [this] { FillHeadClick(); });
+    connect(FillHead, &QAction::triggered, this,
+            [this] { TVerigrafApplication::RunCommand([this] { FillHeadClick(); }); });
 }

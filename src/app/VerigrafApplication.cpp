@@ -26,3 +26,12 @@ bool TVerigrafApplication::notify(QObject* receiver, QEvent* event) {
         return false;
     }
 }
+
+void TVerigrafApplication::RunCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (...) {
+        auto* app = qobject_cast<TVerigrafApplication*>(QCoreApplication::instance());
+        if (app && app->m_handler) app->m_handler->HandleException(std::current_exception());
+    }
+}

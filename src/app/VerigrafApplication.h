@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QTranslator>
 
+#include <functional>
+
 class TGloblaExceptionHandler;
 
 class TVerigrafApplication : public QApplication {
@@ -23,6 +25,12 @@ class TVerigrafApplication : public QApplication {
     // False when Qt's Russian translations were not found (a missing package): the
     // standard buttons then read in English.
     bool QtTranslationsLoaded() const { return m_qtTranslationsLoaded; }
+
+    // Runs one of the program's commands from inside Qt's event handling and catches what
+    // it throws right there, handing it to the exception handler as the dispatch would:
+    // an exception must not cross Qt's own frames on its way out (they are built without
+    // unwinding clean-ups, and leave what they hold behind).
+    static void RunCommand(const std::function<void()>& command);
 
   private:
     QTranslator m_qtTranslator;

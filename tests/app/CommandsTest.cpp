@@ -1,6 +1,9 @@
 // The main window's file commands and closing, answered through the real dialogs.
 #include "AppTestSupport.h"
 
+#include "app/ExceptionHandler.h"
+#include "app/VerigrafApplication.h"
+
 #include "document/Folders.h"
 #include "document/SketchFiles.h"
 #include "document/TechDocument.h"
@@ -252,6 +255,23 @@ TEST(Commands, AnExceptionInACommandIsDroppedAndTheWindowGoesOn) {
     // The window still works.
     form.MagnifyInc->trigger();
     EXPECT_EQ(form.ZoomFactor, 3);
+}
+
+TEST(Commands, ACommandsExceptionStopsAtTheCommandAndReachesTheHandler) {
+    struct TSeenHandler : TGloblaExceptionHandler {
+        int OutOfMemoryCalls = 0;
+        void OutOfMemory() override { ++OutOfMemoryCalls; }
+    } handler;
+    auto* app = qobject_cast<TVerigrafApplication*>(QCoreApplication::instance());
+    ASSERT_NE(app, nullptr);
+    app->SetExceptionHandler(&handler);
+    bool after = false;
+    EXPECT_NO_THROW(TVerigrafApplication::RunCommand([] { throw std::runtime_error("half way"); }));
+    EXPECT_NO_THROW(TVerigrafApplication::RunCommand([] { throw std::bad_alloc(); }));
+    TVerigrafApplication::RunCommand([&after] { after = true; });
+    app->SetExceptionHandler(nullptr);
+    EXPECT_EQ(handler.OutOfMemoryCalls, 1);
+    EXPECT_TRUE(after);
 }
 
 TEST(Commands, ANewSketchFromTheSheetDialogIsLaidOutAndViewable) {
