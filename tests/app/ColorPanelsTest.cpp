@@ -44,6 +44,9 @@ std::function<void(QWidget*)> choose(const QString& colourName, bool ok, int* fr
         auto* form = qobject_cast<TColorForm*>(widget);
         ASSERT_NE(form, nullptr);
         if (framed) *framed = form->SelectedPanel();
+        // As a user does, click once the window is up and has the focus: its activation
+        // gives a panel the focus, and with it the selection.
+        (void)QTest::qWaitForWindowActive(form, 3000);
         for (int i = 0; i < 16; ++i)
             if (form->Panel(i)->accessibleName() == colourName)
                 QTest::mouseClick(form->Panel(i), Qt::LeftButton);

@@ -84,6 +84,8 @@ TEST(ColourTools, TheEyedropperAndTheLineColourPanelFollowEachOther) {
     // Black chosen on the panel meanwhile: picking red again is a change again.
     AnswerModal([](QWidget* dialog) {
         auto* palette = qobject_cast<TColorForm*>(dialog);
+        // Once the window has the focus, whose arrival selects a panel of its own.
+        (void)QTest::qWaitForWindowActive(palette, 3000);
         QTest::mouseClick(palette->Panel(0), Qt::LeftButton);
         palette->OKButton->click();
     });

@@ -289,6 +289,8 @@ TEST(Commands, ANewSketchFromTheSheetDialogIsLaidOutAndViewable) {
     QString promptMeanwhile;
     AnswerModal([&](QWidget* w) {
         promptMeanwhile = form.PromptText();
+        // Click once the dialog is up and has the focus, as a user does.
+        (void)QTest::qWaitForWindowActive(w, 3000);
         QTest::mouseClick(w->findChild<QWidget*>("Image2"), Qt::LeftButton);
         static_cast<QDialog*>(w)->accept();
     });
