@@ -214,6 +214,11 @@ TEST(EyeDropper, TakesTheLineColourWhileTheButtonIsHeld) {
     dropper.SurfMouseUp(nullptr, Qt::LeftButton, {}, 100, 10);
     PointerMove({40, 30});
     EXPECT_EQ(LineLogPen.color, White);
+    // Red chosen on the line-colour panel meanwhile: picking white again is a change.
+    LineLogPen.color = Red;
+    dropper.Changed();
+    Click({100, 10});
+    EXPECT_EQ(LineLogPen.color, White);
     LineLogPen.color = Black;
     RecreateLinePen();
 }
