@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <initializer_list>
 #include <vector>
 
 namespace gdi {
@@ -24,13 +23,6 @@ template <class T> T* rowOf(Bitmap& bm, int32_t y) {
         return bm.indexRow(y);
     else
         return bm.rgbRow(y);
-}
-
-// Coordinates and extents far beyond any bitmap are refused rather than risk overflow.
-bool sane(std::initializer_list<int32_t> values) {
-    for (int32_t v : values)
-        if (v <= -(1 << 28) || v >= (1 << 28)) return false;
-    return true;
 }
 
 // The visible part of a destination rectangle: the bitmap and the clip region's box.
@@ -134,7 +126,7 @@ bool unclipped(const DeviceContext& dc, const Rect& area) {
 } // namespace
 
 bool DeviceContext::patBlt(int32_t x, int32_t y, int32_t width, int32_t height, uint32_t rop) {
-    if (!m_bitmap || ropUsesSource(rop) || !sane({x, y, width, height})) return false;
+    if (!m_bitmap || ropUsesSource(rop) || !saneBlitValues({x, y, width, height})) return false;
     const Rect area = visibleInDestination(*this, boundingRect(x, y, width, height));
     if (area.isEmpty()) return true;
     const int rop2 = rop2OfPatternRop(rop);
@@ -161,7 +153,7 @@ bool DeviceContext::stretchBlt(int32_t x, int32_t y, int32_t width, int32_t heig
                                const DeviceContext* source, int32_t sx, int32_t sy, int32_t sw, int32_t sh,
                                uint32_t rop) {
     if (!ropUsesSource(rop)) return patBlt(x, y, width, height, rop);
-    if (!m_bitmap || !source || !source->bitmap() || !sane({x, y, width, height, sx, sy, sw, sh}))
+    if (!m_bitmap || !source || !source->bitmap() || !saneBlitValues({x, y, width, height, sx, sy, sw, sh}))
         return false;
     const Bitmap& srcBitmap = *source->bitmap();
 

@@ -6,6 +6,7 @@
 #include "gdi/Types.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 namespace gdi {
 
@@ -22,6 +23,13 @@ struct BlitCoords {
 // The pixels covered by an origin and signed extents. A negative extent covers the pixels
 // before the origin, the origin included.
 Rect boundingRect(int32_t x, int32_t y, int32_t width, int32_t height);
+
+// Coordinates and extents far beyond any bitmap are refused rather than risk overflow.
+inline bool saneBlitValues(std::initializer_list<int32_t> values) {
+    for (int32_t v : values)
+        if (v <= -(1 << 28) || v >= (1 << 28)) return false;
+    return true;
+}
 
 // Restricts each side's visible rectangle to what the other side can supply or receive.
 // Returns false when nothing is left.

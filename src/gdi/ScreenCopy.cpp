@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <initializer_list>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -128,12 +127,6 @@ void enlargeRow(uint32_t* dst, const uint8_t* src, const AxisStretch& h, const S
     }
 }
 
-bool sane(std::initializer_list<int32_t> values) {
-    for (int32_t v : values)
-        if (v <= -(1 << 28) || v >= (1 << 28)) return false;
-    return true;
-}
-
 void copyOneToOne(const ScreenPixels& screen, const BlitCoords& dst, const BlitCoords& src,
                   const Bitmap& source, const ScreenTable& table) {
     const int32_t n = std::min(dst.visible.width(), src.visible.width());
@@ -184,7 +177,7 @@ bool stretchToScreen(const ScreenPixels& screen, int32_t x, int32_t y, int32_t w
                      const Bitmap& source, int32_t sx, int32_t sy, int32_t sw, int32_t sh) {
     if (!screen.bits || !source.isIndexed()) return false;
     if (width <= 0 || height <= 0 || sw <= 0 || sh <= 0 || sw > width || sh > height) return false;
-    if (!sane({x, y, width, height, sx, sy, sw, sh})) return false;
+    if (!saneBlitValues({x, y, width, height, sx, sy, sw, sh})) return false;
 
     BlitCoords dst{x, y, width, height, boundingRect(x, y, width, height).intersected(screen.bounds())};
     BlitCoords src{sx, sy, sw, sh, boundingRect(sx, sy, sw, sh).intersected(source.bounds())};
