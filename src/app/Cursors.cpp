@@ -54,6 +54,7 @@ void UnregisterCursors() {
 
 QCursor ProgramCursor(int id) {
     if (id == NoCursor) return QCursor(Qt::BlankCursor);
+    if (id == IBeamCursor) return QCursor(Qt::IBeamCursor);
     for (const TCursorEntry& entry : table())
         if (entry.id == id) return entry.cursor;
     return QCursor(Qt::ArrowCursor);

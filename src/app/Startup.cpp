@@ -11,6 +11,7 @@
 #include "document/TechDocument.h"
 #include "document/UnDoObj.h"
 #include "gdi/FontRegistry.h"
+#include "tools/draw/Text.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -100,6 +101,7 @@ int RunVerigraf(TVerigrafApplication& app, const TStartupOptions& options) {
         bool ready = PrepareFolders(options.AppDir);
         if (ready) {
             CreateSharedPens();
+            ResetTextFontSettings();
             ready = InstallProgramFonts();
         }
         if (ready) {

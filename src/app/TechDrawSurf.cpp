@@ -1,5 +1,7 @@
 #include "app/TechDrawSurf.h"
 
+#include <QCursor>
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 
 TTechDrawSurf* DrawSurf = nullptr;
@@ -11,6 +13,21 @@ TTechDrawSurf::TTechDrawSurf(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
+    // Text composed by an input method (the text tool's typing) comes to the widget
+    // with the focus: a click on the surface gives it the focus, and it takes such text.
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+}
+
+QVariant TTechDrawSurf::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled) return true;
+    if (query == Qt::ImCursorRectangle) return QRect(mapFromGlobal(QCursor::pos()), QSize(1, 1));
+    return QWidget::inputMethodQuery(query);
+}
+
+void TTechDrawSurf::inputMethodEvent(QInputMethodEvent* event) {
+    // The tools read the committed text through the message hook.
+    event->accept();
 }
 
 QPoint TTechDrawSurf::SketchPoint(int clientX, int clientY) const {

@@ -8,11 +8,13 @@
 #include "tools/draw/EyeDropper.h"
 #include "tools/draw/FillForm.h"
 #include "tools/draw/Filling.h"
+#include "tools/draw/FontProperty.h"
 #include "tools/draw/FourVertex.h"
 #include "tools/draw/Rubber.h"
 #include "tools/draw/SegmentLine.h"
 #include "tools/draw/SixVertex.h"
 #include "tools/draw/SmoothLine.h"
+#include "tools/draw/Text.h"
 #include "tools/transform/Mirror.h"
 #include "tools/transform/MirrorSimetricAxis.h"
 
@@ -54,6 +56,8 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TEyeDropper>, nullptr};
     case TToolId::FourVertex:
         return {ToolClass<TFourVertex>, nullptr};
+    case TToolId::Text:
+        return {ToolClass<TTechText>, DialogClass<TFontProperty>};
     case TToolId::MirrorUpDown:
         return {ToolClass<TMirrorUpDown>, nullptr};
     case TToolId::MirrorLeftRight:

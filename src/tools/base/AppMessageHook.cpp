@@ -47,6 +47,9 @@ class TAppMessageHook final : public QObject {
         case QEvent::KeyRelease:
             if (!watched->isWindowType()) return false;
             return deliver(*event);
+        case QEvent::InputMethod:
+            // Text an input method composed comes to the widget with the focus only, once.
+            return deliver(*event);
         default:
             return false;
         }

@@ -4,6 +4,7 @@
 // surface (the eraser shows its square instead).
 
 enum TCursorId : int {
+    IBeamCursor = -4, // the system's text cursor
     NoCursor = -1,
     MainCursor = 1,
     CrossCursor = 2,
