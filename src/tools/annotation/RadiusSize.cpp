@@ -74,13 +74,14 @@ void TRadiusSize::LeaderFromPointer(gdi::Point p) {
 // ---- Events --------------------------------------------------------------------------------------
 
 void TRadiusSize::LeftButton(gdi::Point point, TShiftState shift, bool released) {
-    if (released || !PointerInside) return;
-    // Both buttons down: the dimension is dropped.
+    if (!PointerInside) return;
+    // Any left-button event with the right button held drops the dimension.
     if (shift & ssRight) {
         Restart();
         Repaint();
         return;
     }
+    if (released) return;
     switch (Step) {
     case StepArrow:
         ArrowPoint = LineStart = point;

@@ -3,9 +3,11 @@
 #include "tools/base/ToolHost.h"
 
 #include "document/Cp1251.h"
+#include "document/Folders.h"
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -47,7 +49,18 @@ QChar glyphOf(uint8_t code) {
     return QString::fromStdString(Cp1251ToUtf8(std::string(1, char(code)))).at(0);
 }
 
+// The widgets learn the dimension face once, from the program's own fonts, so that
+// the boxes and buttons show the signs as the sketch will.
+void loadFaceForWidgets() {
+    static const bool loaded = [] {
+        QFontDatabase::addApplicationFont(QString::fromStdString(FontsDir + "ZYQVerigraf.ttf"));
+        return true;
+    }();
+    (void)loaded;
+}
+
 QFont dimensionFont(int pixels) {
+    loadFaceForWidgets();
     QFont font(QStringLiteral("zyq courier"));
     font.setPixelSize(pixels);
     return font;
