@@ -202,6 +202,8 @@ TEST_F(SizeTools, RadiusTextPastTheArrowOnAProlongationAndTheShelfSteps) {
     ClickAt({{150, 75}});
     PointerMove({100, 75});
     ClickWithDialog({100, 75}, AnswerSize({"", "R5", "", "", ""}));
+    // On the line, five pixels past its middle towards the arrow, before the pointer moves.
+    EXPECT_EQ(tool.SizeText->Anchor, (gdi::Point{130, 75}));
     PointerMove({190, 75});
     EXPECT_EQ(tool.TextMode, TRadiusSize::TextPastArrow);
     const int32_t w = ExpectedTextWidth({"", "R5", "", "", ""});

@@ -50,17 +50,20 @@ void TRadiusSize::PlaceText(gdi::Point p) {
     SetTextDirection(DimCos, DimSin);
     if (p == LineStart) return;
     const float along = Projection(LineStart, p, DimCos, DimSin);
-    const int32_t w = DocDC ? SizeText->Width(*DocDC) : 0;
-    int32_t c = 0;
     if (std::fabs(along) > DimLength && along > 0) {
+        const int32_t w = DocDC ? SizeText->Width(*DocDC) : 0;
         TextMode = TextPastArrow;
         TextExtEnd = PointAlong(ArrowPoint, DimCos, DimSin, float(w + 5));
-        c = w / 2 + RoundToPixel(DimLength) + 5;
+        const int32_t c = w / 2 + RoundToPixel(DimLength) + 5;
+        SizeText->Anchor = PointAlong(LineStart, DimCos, DimSin, float(c));
     } else {
-        TextMode = TextOnLine;
-        c = RoundToPixel(DimLength / 2) + 5;
+        PlaceOnLine();
     }
-    SizeText->Anchor = PointAlong(LineStart, DimCos, DimSin, float(c));
+}
+
+void TRadiusSize::PlaceOnLine() {
+    TextMode = TextOnLine;
+    SizeText->Anchor = PointAlong(LineStart, DimCos, DimSin, float(RoundToPixel(DimLength / 2) + 5));
 }
 
 void TRadiusSize::LeaderFromPointer(gdi::Point p) {
@@ -118,6 +121,10 @@ void TRadiusSize::LineStartClick(gdi::Point point) {
         SetSubStep(SubStepLeader);
     } else {
         SetSubStep(SubStepText);
+        // The pointer is still on the line's start, which places nothing: the text
+        // stands on the line until the pointer moves.
+        SetTextDirection(DimCos, DimSin);
+        PlaceOnLine();
         PlaceText(point);
     }
 }

@@ -38,4 +38,6 @@ class TRadiusSize : public TSizeBase {
 
   private:
     void LineStartClick(gdi::Point point);
+    // Centred five pixels past the line's middle, towards the arrow.
+    void PlaceOnLine();
 };
