@@ -1,5 +1,10 @@
 #include "app/ToolCatalogue.h"
 
+#include "tools/annotation/DiametralSize.h"
+#include "tools/annotation/FreeLine.h"
+#include "tools/annotation/RadialSize.h"
+#include "tools/annotation/RadiusSize.h"
+#include "tools/annotation/SizeLine.h"
 #include "tools/draw/Arc.h"
 #include "tools/draw/ArcForm.h"
 #include "tools/draw/Circle.h"
@@ -66,6 +71,16 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TMirrorDiagonal>, nullptr};
     case TToolId::MirrorSimetricAxis:
         return {ToolClass<TMirrorSimetricAxis>, nullptr};
+    case TToolId::SizeLine:
+        return {ToolClass<TSizeLine>, nullptr};
+    case TToolId::DiametralSize:
+        return {ToolClass<TDiametralSize>, nullptr};
+    case TToolId::RadiusSize:
+        return {ToolClass<TRadiusSize>, nullptr};
+    case TToolId::RadialSize:
+        return {ToolClass<TRadialSize>, nullptr};
+    case TToolId::FreeLine:
+        return {ToolClass<TFreeLine>, nullptr};
     default:
         return {};
     }
