@@ -1,5 +1,7 @@
 #include "app/ToolCatalogue.h"
 
+#include "tools/annotation/Mark.h"
+#include "tools/annotation/MarkForm.h"
 #include "tools/draw/Arc.h"
 #include "tools/draw/ArcForm.h"
 #include "tools/draw/Circle.h"
@@ -62,6 +64,8 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TMirrorDiagonal>, nullptr};
     case TToolId::MirrorSimetricAxis:
         return {ToolClass<TMirrorSimetricAxis>, nullptr};
+    case TToolId::Mark:
+        return {ToolClass<TMark>, DialogClass<TMarkForm>};
     default:
         return {};
     }
