@@ -140,6 +140,11 @@ TEST(Mark, ASupportStandsUprightOnTheNearestLineAndOnlyNearALine) {
     PointerMove({150, 92});
     EXPECT_TRUE(mark.Placeable);
     EXPECT_EQ(mark.Anchor, (gdi::Point{150, 99}));
+    // Beyond the sheet's edge nothing is drawn to attach to.
+    PointerMove({3, 3});
+    EXPECT_FALSE(mark.Placeable);
+    Click({3, 3});
+    EXPECT_EQ(UndoHistory->StoredCount, 1);
 }
 
 TEST(Mark, EscChoosesAFixedDirectionThatStampsAnywhere) {
@@ -216,6 +221,31 @@ TEST(Mark, TheFinishValueOnAVerticalLineIsWrittenTurnedByAQuarter) {
     text(dc, {101 + 20 + size.cy, 60 - size.cx}, "Ra 3,2", -900);
     EXPECT_EQ(expected.FirstDifference(), "");
     EXPECT_EQ(UndoHistory->StoredCount, 1);
+
+    // The sign of the rest of the surfaces stands upright in its own frame with its
+    // value level, 20 pixels above its foot; Enter answers the value.
+    mark.SelectKind(21);
+    PointerMove({40, 120});
+    TSketchReference upright;
+    clickAnswered({40, 120}, [](QWidget* dialog) {
+        child<QLineEdit>(dialog, "RoughEdit")->setText(QStringLiteral("6,3"));
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(dialog->focusWidget(), &enter);
+    });
+    gdi::DeviceContext& up = upright.DC();
+    up.moveTo(59, 82);
+    up.lineTo(40, 120);
+    up.lineTo(31, 101);
+    up.moveTo(89, 82);
+    up.lineTo(70, 120);
+    up.lineTo(61, 101);
+    gdi::BrushPtr old = up.selectBrush(gdi::stockNullBrush());
+    // Arcs of radius 5.3 mm (20 pixels) about local (8, -1.3) mm.
+    up.arc(50, 95, 90, 135, 87, 125, 87, 105);
+    up.arc(50, 95, 90, 135, 53, 105, 53, 125);
+    up.selectBrush(old);
+    text(up, {40, 100}, "6,3");
+    EXPECT_EQ(upright.FirstDifference(), "");
 }
 
 TEST(Mark, ClutchLetterStandsUprightAndClosingTheWindowEndsTheTool) {
