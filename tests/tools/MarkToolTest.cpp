@@ -293,6 +293,9 @@ TEST(Mark, ASurfaceNumberCircleTouchesTheEndOfItsAxisLeader) {
     mark.SelectKind(10000);
     PointerEnter({60, 80});
     PointerMove({60, 80});
+    // Only an X marks the point on the surface before the leader starts.
+    EXPECT_GT(previewPixels(mark, Black), 0);
+    EXPECT_EQ(previewPixels(mark, Green), 0);
     Click({60, 80});
     EXPECT_EQ(mark.SubStep, TMark::SubPlace);
     PointerMove({100, 79});

@@ -86,7 +86,6 @@ void TMark::ApplyKind(int32_t kind) {
         SetSubStep(SubPlace);
         Direction = DefaultDirection(kind);
     }
-    ShowPrompt();
 }
 
 QString TMark::GetPrompt() {
