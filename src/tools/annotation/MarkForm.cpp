@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -30,26 +31,13 @@ constexpr gdi::COLORREF Black = 0x000000;
 constexpr std::array<const char*, 6> ClutchLetters{"", "P", "H", "E", "M", "EM"};
 constexpr std::array<const char*, 6> ClutchCaptions{"Нет", "P", "H", "E", "M", "EM"};
 
-// Where a kind's picture has its anchor: most marks stand upright on the bottom edge;
-// the two drawn in a fixed frame and the callouts need room of their own.
-gdi::Point pictureAnchor(int32_t kind) {
-    switch (kind) {
-    case 361:
-        return {PictureSize / 2, PictureSize - 1};
-    case RoughOtherKind:
-        return {11, PictureSize - 3};
-    case SurfaceNumberKind:
-        return {4, PictureSize / 2};
-    case DatumKind:
-        return {PictureSize / 2, PictureSize - 2};
-    default:
-        return {PictureSize / 2, PictureSize - 2};
-    }
-}
+// Big enough for the largest mark (the sign of the rest of the surfaces) about its
+// anchor in the middle.
+constexpr int ScratchSize = 160;
+constexpr int PictureMargin = 2;
 
-void drawPicture(gdi::DeviceContext& dc, int32_t kind) {
+void drawPicture(gdi::DeviceContext& dc, int32_t kind, gdi::Point anchor) {
     TMarkRenderer renderer;
-    const gdi::Point anchor = pictureAnchor(kind);
     if (kind == SurfaceNumberKind) {
         DrawSurfaceNumber(renderer, dc, Black, "1", {anchor.x + 12, anchor.y}, anchor);
         return;
@@ -65,6 +53,29 @@ void drawPicture(gdi::DeviceContext& dc, int32_t kind) {
     renderer.Finish();
 }
 
+gdi::DeviceContext whiteCanvas(int width, int height) {
+    gdi::DeviceContext dc;
+    dc.selectBitmap(gdi::Bitmap::create(width, height, 32));
+    dc.fillRect({0, 0, width, height}, gdi::createSolidBrush(White));
+    return dc;
+}
+
+// The pixels a kind's picture covers when drawn about the middle of the scratch canvas.
+gdi::Rect pictureBounds(int32_t kind) {
+    gdi::DeviceContext scratch = whiteCanvas(ScratchSize, ScratchSize);
+    drawPicture(scratch, kind, {ScratchSize / 2, ScratchSize / 2});
+    gdi::Rect bounds{ScratchSize, ScratchSize, 0, 0};
+    for (int y = 0; y < ScratchSize; ++y)
+        for (int x = 0; x < ScratchSize; ++x)
+            if (scratch.getPixel(x, y) != White) {
+                bounds.left = std::min(bounds.left, x);
+                bounds.top = std::min(bounds.top, y);
+                bounds.right = std::max(bounds.right, x + 1);
+                bounds.bottom = std::max(bounds.bottom, y + 1);
+            }
+    return bounds.left < bounds.right ? bounds : gdi::Rect{0, 0, 1, 1};
+}
+
 QToolButton* markButton(QAction* action, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setDefaultAction(action);
@@ -77,10 +88,15 @@ QToolButton* markButton(QAction* action, QWidget* parent) {
 } // namespace
 
 QImage MarkPicture(int32_t kind) {
-    gdi::DeviceContext dc;
-    dc.selectBitmap(gdi::Bitmap::create(PictureSize, PictureSize, 32));
-    dc.fillRect({0, 0, PictureSize, PictureSize}, gdi::createSolidBrush(White));
-    drawPicture(dc, kind);
+    // The mark upright, in the middle of a square at least as big as a button's picture;
+    // the button shrinks the few bigger ones.
+    const gdi::Rect bounds = pictureBounds(kind);
+    const int side =
+        std::max({PictureSize, bounds.width() + 2 * PictureMargin, bounds.height() + 2 * PictureMargin});
+    gdi::DeviceContext dc = whiteCanvas(side, side);
+    const gdi::Point anchor{ScratchSize / 2 - (bounds.left + bounds.right) / 2 + side / 2,
+                            ScratchSize / 2 - (bounds.top + bounds.bottom) / 2 + side / 2};
+    drawPicture(dc, kind, anchor);
     return ImageOfBitmap(dc.bitmap());
 }
 
