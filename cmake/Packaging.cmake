@@ -1,6 +1,7 @@
 # `cpack` (make package): a Debian package of the installation, for /usr. The shared
 # libraries it needs are found by dpkg-shlibdeps; what the program loads without
-# linking is named here: Qt's window-system plugins, Qt's Russian translations, and the
+# linking is named here: Qt's window-system plugins, Qt's Russian translations, the
+# DejaVu fonts that stand in for faces no machine has (the lettering of marks), and the
 # desktop's tools that learn about the menu entry and the sketch file type.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME verigraf)
@@ -15,6 +16,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Verigraf developers <verigraf@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, shared-mime-info, hicolor-icon-theme")
 include(CPack)

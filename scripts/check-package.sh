@@ -23,7 +23,7 @@ grep -q '^./usr/bin/verigraf -> ../lib/verigraf/verigraf$' "$build/package-files
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 libfreetype6 libfontconfig1 zlib1g \
-         qt6-qpa-plugins qt6-translations-l10n; do
+         qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core; do
     echo "$depends" | grep -q "$p" || fail "does not depend on $p"
 done
 

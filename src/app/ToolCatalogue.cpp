@@ -5,6 +5,8 @@
 #include "tools/annotation/RadialSize.h"
 #include "tools/annotation/RadiusSize.h"
 #include "tools/annotation/SizeLine.h"
+#include "tools/annotation/Mark.h"
+#include "tools/annotation/MarkForm.h"
 #include "tools/draw/Arc.h"
 #include "tools/draw/ArcForm.h"
 #include "tools/draw/Circle.h"
@@ -81,6 +83,8 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TRadialSize>, nullptr};
     case TToolId::FreeLine:
         return {ToolClass<TFreeLine>, nullptr};
+    case TToolId::Mark:
+        return {ToolClass<TMark>, DialogClass<TMarkForm>};
     default:
         return {};
     }

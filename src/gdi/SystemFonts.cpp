@@ -141,7 +141,12 @@ std::optional<std::string> SystemFonts::fontconfigMatch(std::string_view name, G
 std::string SystemFonts::substituteFamily(std::string_view name, GenericFamily generic, bool bold,
                                           bool italic) {
     ensureScanned();
-    if (auto family = fontconfigMatch(name, generic, bold, italic)) return *family;
+    const std::optional<std::string> byName = fontconfigMatch(name, generic, bold, italic);
+    // A name fontconfig knows (an alias, a metric twin) keeps its match. A name it knows
+    // nothing of would get whatever the machine prefers for the generic kind, which
+    // differs with the fonts installed; the free families the program depends on come
+    // first instead, so that such text looks the same on every machine.
+    if (byName && !name.empty() && byName != fontconfigMatch({}, generic, bold, italic)) return *byName;
 
     static const char* const sans[] = {"DejaVu Sans", "Liberation Sans"};
     static const char* const serif[] = {"DejaVu Serif", "Liberation Serif"};
@@ -151,6 +156,7 @@ std::string SystemFonts::substituteFamily(std::string_view name, GenericFamily g
                                                                  : sans;
     for (int i = 0; i < 2; ++i)
         if (!facesOf(first[i]).empty()) return first[i];
+    if (byName) return *byName;
     for (const char* fallback : sans)
         if (!facesOf(fallback).empty()) return fallback;
     return m_families.empty() ? std::string() : m_families.front();

@@ -23,9 +23,11 @@ class SystemFonts {
     const std::vector<std::string>& families();
     // The faces of a family, whatever the case of the name.
     std::vector<FaceDescription> facesOf(std::string_view family);
-    // The family fontconfig would draw a name with (its aliases and the generic kind
-    // decide when no such family exists), restricted to TrueType and OpenType; falls back
-    // to common free families, then to any family. Empty when there are no fonts at all.
+    // The family fontconfig would draw a name with when its aliases know the name,
+    // restricted to TrueType and OpenType; for a name it knows nothing of, the free
+    // families the program depends on (DejaVu, then Liberation) of the generic kind, and
+    // only then fontconfig's choice for the kind; at last any family. Empty when there
+    // are no fonts at all.
     std::string substituteFamily(std::string_view name, GenericFamily generic, bool bold, bool italic);
 
     // Reads the system's fonts again.

@@ -144,6 +144,15 @@ TEST_F(Text, UnknownFacesGetASubstituteOfTheAskedPitch) {
     ASSERT_TRUE(mono);
     EXPECT_TRUE(mono->fixedPitch);
 
+    // A name nobody knows gets the free face the program depends on, whatever else the
+    // machine prefers; a name fontconfig knows keeps its metric twin.
+    log.pitchAndFamily = 0x10; // FF_ROMAN
+    EXPECT_EQ(FontMapper::instance().match(log)->family, "DejaVu Serif");
+    log.faceName = "Times New Roman";
+    EXPECT_EQ(FontMapper::instance().match(log)->family, "Liberation Serif");
+    log = font("No Such Face At All", -13);
+    log.pitchAndFamily = 0x01 | 0x30;
+
     // The substitute draws: the text has a width and the metrics a height.
     select(log);
     EXPECT_GT(dc.textExtent("Text").cx, 0);
