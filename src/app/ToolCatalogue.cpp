@@ -1,5 +1,6 @@
 #include "app/ToolCatalogue.h"
 
+#include "tools/annotation/Dopusk.h"
 #include "tools/draw/Arc.h"
 #include "tools/draw/ArcForm.h"
 #include "tools/draw/Circle.h"
@@ -62,6 +63,8 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TMirrorDiagonal>, nullptr};
     case TToolId::MirrorSimetricAxis:
         return {ToolClass<TMirrorSimetricAxis>, nullptr};
+    case TToolId::Dopusk:
+        return {ToolClass<TDopusk>, nullptr};
     default:
         return {};
     }
