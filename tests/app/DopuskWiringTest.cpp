@@ -11,11 +11,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +64,16 @@ TEST(DopuskInMainWindow, TheActionChoosesTheToolAndItsMenuReachesIt) {
     form.findChild<QAction*>("DopuskEditTable")->trigger();
     EXPECT_EQ(tool->Step, TDopusk::StepFollow);
     EXPECT_EQ(tool->TextLine, "A");
+
+    // Keys on the open menu are the menu's: Enter there does not drop the frame under
+    // the pointer.
+    QCursor::setPos(form.DrawSurf->mapToGlobal(QPoint(100, 100)));
+    rightClick(form.DrawSurf, {100, 100});
+    ASSERT_TRUE(form.DopuskPopup->isVisible());
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(form.DopuskPopup->windowHandle(), &enter);
+    EXPECT_EQ(tool->Step, TDopusk::StepFollow);
+    form.DopuskPopup->hide();
 
     form.findChild<QAction*>("DopuskCancel")->trigger();
     EXPECT_EQ(tool->Step, TDopusk::StepEmpty);

@@ -10,6 +10,8 @@
 #include "document/Pens.h"
 #include "document/TechDocument.h"
 
+#include <QApplication>
+
 namespace {
 
 // Keyed by stage * 10 and, while a branch is drawn, its step.
@@ -131,6 +133,13 @@ void TDopusk::PointerMove(gdi::Point point, TShiftState) {
         if (SubStep == SubStepBranchEnd) BranchEnd = point;
     }
     Repaint();
+}
+
+void TDopusk::AppMessage(QEvent& message, bool& handled) {
+    // The menu is the tool's one way to its commands: Enter on an item must not also
+    // drop the frame under it, nor Esc open the menu again as it closes.
+    if (QApplication::activePopupWidget()) return;
+    TTechBase::AppMessage(message, handled);
 }
 
 void TDopusk::Cancel() {

@@ -41,6 +41,8 @@ class TDopusk : public TTechBase {
     void LeftButton(gdi::Point point, TShiftState shift, bool released) override;
     void RightButton(gdi::Point point, TShiftState shift, bool released) override;
     void PointerMove(gdi::Point point, TShiftState shift) override;
+    // Keys pressed while the menu is open choose in the menu; they click nowhere.
+    void AppMessage(QEvent& message, bool& handled) override;
     // The frame (cells or text line) and, while its end is being given, the branch.
     bool Render(const TGdiState& state, const void* extra, int32_t dx, int32_t dy) override;
     // An empty table at the first stage; the position, branch kind and direction stay.
