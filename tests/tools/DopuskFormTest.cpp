@@ -2,8 +2,8 @@
 // the symbol font's characters, values and datum letters taken from the menus beside
 // the edits, the text line with its panel, fields cut to their length, and Esc.
 
-#include "DopuskTestSupport.h"
 #include "ModalScript.h"
+#include "ToolHarness.h"
 
 #include "tools/annotation/DopuskForm.h"
 
@@ -17,11 +17,18 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include <optional>
+#include <gtest/gtest.h>
 
-using namespace dopusk_testing;
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace {
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 const QString FormPrompt = Text("Выберите или введите те данные, которые необходимы для таблицы");
 
@@ -41,14 +48,20 @@ bool choose(QWidget* dialog, const char* button, const char* menuName, const cha
 
 std::optional<TToleranceTable> ask(std::function<void(QWidget*)> answer) {
     std::optional<TToleranceTable> table;
-    Answering({std::move(answer)}, [&] { table = AskToleranceTable(); });
+    ModalScript script({std::move(answer)});
+    table = AskToleranceTable();
+    EXPECT_EQ(script.StepsDone(), 1u);
     return table;
 }
 
-using TDopuskQuestion = TDopuskTest;
+// The question needs no sketch, only a main window to tell its prompt.
+class TDopuskQuestion : public ::testing::Test {
+  protected:
+    TTestHost Host;
+};
 
 TEST_F(TDopuskQuestion, PrefixModifiersAndMenusMakeTheSymbolFontsCharacters) {
-    TTestHost& host = Harness.Host;
+    TTestHost& host = Host;
     QString promptWhileAsked;
     bool menusWorked = false;
     const std::optional<TToleranceTable> table = ask([&](QWidget* dialog) {

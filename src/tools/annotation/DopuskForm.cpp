@@ -116,6 +116,32 @@ TDopuskForm::TDopuskForm(QWidget* owner) : TTechModalDialog(owner) {
     TableRadioButton->setProperty("tag", 1);
     TextRadioButton->setProperty("tag", 2);
 
+    // Made in the order the focus goes through them.
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(TableRadioButton, 0, 0);
+    layout->addWidget(TextRadioButton, 0, 1);
+    layout->addWidget(NewTabelPanel(), 1, 0, 1, 4);
+    layout->addWidget(NewTextPanel(), 2, 0, 1, 2);
+    layout->addWidget(NewExtraGroup(), 2, 2, 1, 2);
+    OKButton = NewButton("OKButton", "OK");
+    CancelButton = NewButton("CancelButton", "Отмена");
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(OKButton, 3, 2);
+    layout->addWidget(CancelButton, 3, 3);
+    layout->setRowStretch(1, 1);
+
+    connect(TableRadioButton, &QRadioButton::toggled, this, [this](bool on) { ChooseMode(on); });
+    ChooseMode(true);
+    setFixedSize(sizeHint().expandedTo(QSize(600, 283)));
+    ToolHost().SetPromptText(QString::fromUtf8(FormPrompt));
+}
+
+TDopuskForm::~TDopuskForm() {
+    ToolHost().SetPromptText(QString());
+}
+
+QWidget* TDopuskForm::NewTabelPanel() {
     TabelPanel = new QWidget(this);
     TabelPanel->setObjectName(QStringLiteral("TabelPanel"));
     TabelPanel->setAccessibleName(QStringLiteral("TabelPanel"));
@@ -137,35 +163,7 @@ TDopuskForm::TDopuskForm(QWidget* owner) : TTechModalDialog(owner) {
     Unpack(base2.Modifiers, RBb2Not, RBb2M, RBb2S, RBb2P);
     table->addWidget(base1.Group);
     table->addWidget(base2.Group);
-
-    auto* extra = new QGroupBox(QStringLiteral("Дополнительно"), this);
-    AsVerticalBox = new QCheckBox(QStringLiteral("Вертикальная таблица"), extra);
-    AsVerticalBox->setObjectName(QStringLiteral("AsVerticalBox"));
-    (new QVBoxLayout(extra))->addWidget(AsVerticalBox);
-
-    OKButton = NewButton("OKButton", "OK");
-    CancelButton = NewButton("CancelButton", "Отмена");
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(TableRadioButton, 0, 0);
-    layout->addWidget(TextRadioButton, 0, 1);
-    layout->addWidget(TabelPanel, 1, 0, 1, 4);
-    layout->addWidget(NewTextPanel(), 2, 0, 1, 2);
-    layout->addWidget(extra, 2, 2, 1, 2);
-    layout->addWidget(OKButton, 3, 2);
-    layout->addWidget(CancelButton, 3, 3);
-    layout->setRowStretch(1, 1);
-
-    connect(TableRadioButton, &QRadioButton::toggled, this, [this](bool on) { ChooseMode(on); });
-    ChooseMode(true);
-    setFixedSize(sizeHint().expandedTo(QSize(600, 283)));
-    ToolHost().SetPromptText(QString::fromUtf8(FormPrompt));
-}
-
-TDopuskForm::~TDopuskForm() {
-    ToolHost().SetPromptText(QString());
+    return TabelPanel;
 }
 
 QGroupBox* TDopuskForm::NewSignGroup() {
@@ -250,6 +248,14 @@ QWidget* TDopuskForm::NewTextPanel() {
     UseSymbolFont(TextEdit);
     (new QVBoxLayout(TextPanel))->addWidget(TextEdit);
     return TextPanel;
+}
+
+QGroupBox* TDopuskForm::NewExtraGroup() {
+    auto* extra = new QGroupBox(QStringLiteral("Дополнительно"), this);
+    AsVerticalBox = new QCheckBox(QStringLiteral("Вертикальная таблица"), extra);
+    AsVerticalBox->setObjectName(QStringLiteral("AsVerticalBox"));
+    (new QVBoxLayout(extra))->addWidget(AsVerticalBox);
+    return extra;
 }
 
 void TDopuskForm::ChooseMode(bool table) {

@@ -91,10 +91,12 @@ class TDopuskForm : public TTechModalDialog {
         QMenu* Menu = nullptr;
         std::array<QRadioButton*, 4> Modifiers{};
     };
+    QWidget* NewTabelPanel();
     QGroupBox* NewSignGroup();
     QGroupBox* NewValueGroup();
     TDatumControls NewDatumGroup(int number);
     QWidget* NewTextPanel();
+    QGroupBox* NewExtraGroup();
     void ChooseMode(bool table);
     QString ValuePrefix() const;
 
