@@ -109,6 +109,7 @@ void TMainForm::RotateImageCmdExecute() {
 void TMainForm::DopuskPopupClick(QAction* sender) {
     // The three kinds of branch are a choice of one; the group keeps it so.
     if (sender->isCheckable()) sender->setChecked(true);
+    if (CurrentToolIs(TToolId::Dopusk)) CurrentTool->ToolCommand(sender->data().toInt());
 }
 
 void TMainForm::AboutCmdExecute() {

@@ -7,6 +7,7 @@
 #include "tools/annotation/SizeLine.h"
 #include "tools/annotation/Mark.h"
 #include "tools/annotation/MarkForm.h"
+#include "tools/annotation/Dopusk.h"
 #include "tools/draw/Arc.h"
 #include "tools/draw/ArcForm.h"
 #include "tools/draw/Circle.h"
@@ -85,6 +86,8 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TFreeLine>, nullptr};
     case TToolId::Mark:
         return {ToolClass<TMark>, DialogClass<TMarkForm>};
+    case TToolId::Dopusk:
+        return {ToolClass<TDopusk>, nullptr};
     default:
         return {};
     }
