@@ -15,6 +15,7 @@
 #include "tools/draw/SmoothLine.h"
 #include "tools/transform/Mirror.h"
 #include "tools/transform/MirrorSimetricAxis.h"
+#include "tools/transform/RotateImage.h"
 
 namespace {
 
@@ -62,6 +63,8 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TMirrorDiagonal>, nullptr};
     case TToolId::MirrorSimetricAxis:
         return {ToolClass<TMirrorSimetricAxis>, nullptr};
+    case TToolId::RotateImage:
+        return {ToolClass<TRotateImage>, nullptr};
     default:
         return {};
     }
