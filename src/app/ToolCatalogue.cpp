@@ -25,6 +25,7 @@
 #include "tools/draw/Text.h"
 #include "tools/transform/Mirror.h"
 #include "tools/transform/MirrorSimetricAxis.h"
+#include "tools/transform/RotateImage.h"
 
 namespace {
 
@@ -88,6 +89,8 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TMark>, DialogClass<TMarkForm>};
     case TToolId::Dopusk:
         return {ToolClass<TDopusk>, nullptr};
+    case TToolId::RotateImage:
+        return {ToolClass<TRotateImage>, nullptr};
     default:
         return {};
     }
