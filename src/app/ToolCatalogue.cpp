@@ -13,6 +13,7 @@
 #include "tools/draw/SegmentLine.h"
 #include "tools/draw/SixVertex.h"
 #include "tools/draw/SmoothLine.h"
+#include "tools/transform/Marquee.h"
 #include "tools/transform/Mirror.h"
 #include "tools/transform/MirrorSimetricAxis.h"
 
@@ -30,6 +31,8 @@ TToolEntry ToolEntry(TToolId id) {
     switch (id) {
     // Each tool joins here with its class and dialog as it becomes part of the program,
     // for example: case TToolId::FourVertex: return {ToolClass<TFourVertex>, nullptr};
+    case TToolId::Marquee:
+        return {ToolClass<TMarquee>, nullptr};
     case TToolId::SegmentLine:
         return {ToolClass<TSegmentLine>, nullptr};
     case TToolId::SmoothLine:
