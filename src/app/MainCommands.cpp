@@ -115,7 +115,7 @@ void TMainForm::SaveFragmentCmdExecute() {
 
 void TMainForm::RotFragmentCmdExecute(int tag) {
     // The action's tag less one is the kind of rotation.
-    if (CurrentToolIs(TToolId::Marquee)) CurrentTool->ToolCommand(RotateFragmentCommand + tag - 1);
+    if (CurrentToolIs(TToolId::Marquee)) CurrentTool->ToolCommand(RotateFragmentTag(tag - 1));
 }
 
 void TMainForm::RotateImageCmdExecute() {

@@ -374,3 +374,104 @@ TEST(Marquee, MenusOpenWhereThePointerIsAndDeletingWhitensTheOutline) {
     Document->Undo();
     EXPECT_FALSE(harness.DocumentHost.CanUndo);
 }
+
+namespace {
+
+// A modal step that answers the angle question with text.
+ModalScript::Step angle(const QString& text) {
+    return [text](QWidget* dialog) {
+        auto* edit = child<QLineEdit>(dialog, "LabeledEdit1");
+        edit->setText(text);
+        child<QPushButton>(dialog, "OKButton")->click();
+    };
+}
+
+// Turns the floating fragment by the angle through its menu command.
+void turnBy(TMarquee& tool, const QString& degrees) {
+    ModalScript script({angle(degrees)});
+    EXPECT_TRUE(tool.ToolCommand(RotateFragmentTag(TMarquee::RotateByAngle)));
+    EXPECT_EQ(script.StepsDone(), 1u);
+    EXPECT_FALSE(tool.KeysSuspended);
+}
+
+} // namespace
+
+TEST(Marquee, TwoQuarterTurnsStampTheFragmentUpsideDownWithinItsOutline) {
+    TToolHarness harness;
+    // A black block in the window's top-left corner, the window's right edge blue beside it.
+    DocDC->fillRect({40, 30, 50, 40}, gdi::stockBlackBrush());
+    DocDC->fillRect({100, 30, 110, 70}, gdi::createSolidBrush(Blue));
+    auto& tool = harness.Select<TMarquee>();
+    PointerEnter({10, 10});
+    window({40, 30}, {100, 70});
+    turnBy(tool, QStringLiteral("90"));
+    // A quarter turn counter-clockwise: the handle, the top-right corner, goes to the
+    // top-left, and the picture stands on its side.
+    EXPECT_NEAR(tool.Fragment().Cos, 0, 1e-6);
+    EXPECT_NEAR(tool.Fragment().Sin, -1, 1e-6);
+    EXPECT_EQ(tool.Fragment().Handle(), (gdi::Point{50, 20}));
+    EXPECT_EQ(tool.Fragment().PictureRect(), (gdi::Rect{0, 0, 40, 60}));
+    turnBy(tool, QStringLiteral("90"));
+    EXPECT_NEAR(tool.Fragment().Cos, -1, 1e-6);
+    EXPECT_EQ(tool.Fragment().Handle(), (gdi::Point{40, 70}));
+    tool.Complete();
+
+    // The block is now in the bottom-right corner; the rest of the window is white and
+    // nothing reached past the outline.
+    EXPECT_EQ(DocDC->getPixel(95, 65), Black);
+    EXPECT_EQ(DocDC->getPixel(92, 62), Black);
+    EXPECT_EQ(DocDC->getPixel(44, 34), White);
+    EXPECT_EQ(DocDC->getPixel(70, 50), White);
+    for (int32_t y = 30; y < 70; ++y)
+        EXPECT_EQ(DocDC->getPixel(100, y), Blue) << y;
+
+    // An angle of no turn leaves the direction alone, and a turn asked with nothing
+    // held does nothing.
+    window({40, 30}, {100, 70});
+    turnBy(tool, QStringLiteral("0"));
+    EXPECT_EQ(tool.Fragment().Cos, 1);
+    EXPECT_EQ(tool.Fragment().Sin, 0);
+    tool.Cancel();
+    ModalScript none({});
+    tool.ToolCommand(RotateFragmentTag(TMarquee::RotateByAngle));
+    EXPECT_FALSE(none.Stuck());
+}
+
+TEST(Marquee, APickedLineTurnsTheFragmentUntilItLiesLevelAndALineOfNoLengthIsNotTaken) {
+    TToolHarness harness;
+    TTestHost& host = harness.Host;
+    drawSomething();
+    auto& tool = harness.Select<TMarquee>();
+    PointerEnter({10, 10});
+    window({20, 10}, {90, 60});
+    EXPECT_TRUE(tool.ToolCommand(RotateFragmentTag(TMarquee::RotateToHorizontal)));
+    EXPECT_EQ(tool.Step, TMarquee::StageLine);
+    EXPECT_EQ(host.Cursor, NoCursor);
+    EXPECT_EQ(host.Prompt, prompt("Укажите первую точку на линии, которая должна стать горизонтальной"));
+    PointerMove({30, 20});
+    Click({30, 20});
+    EXPECT_EQ(host.Prompt, prompt("Укажите вторую точку на линии, которая должна стать горизонтальной"));
+    // Both points on one pixel: no direction, so nothing turns and the question stands.
+    Click({30, 20});
+    EXPECT_EQ(tool.SubStep, TMarquee::StepSecondPoint);
+    EXPECT_EQ(tool.Fragment().Cos, 1);
+    EXPECT_EQ(tool.Fragment().Sin, 0);
+    EXPECT_FALSE(harness.DocumentHost.CanUndo);
+    // A line going down to the right at 45 degrees: the fragment turns back by as much.
+    PointerMove({50, 40});
+    Click({50, 40});
+    EXPECT_EQ(tool.Step, TMarquee::StageFragment);
+    EXPECT_EQ(tool.SubStep, TMarquee::StepFloating);
+    EXPECT_NEAR(tool.Fragment().Cos, 0.70710678, 1e-6);
+    EXPECT_NEAR(tool.Fragment().Sin, -0.70710678, 1e-6);
+    EXPECT_GT(tool.Fragment().PictureRect().width(), 70);
+
+    // Vertical, then given up with the right button: back to moving, no turn.
+    tool.ToolCommand(RotateFragmentTag(TMarquee::RotateToVertical));
+    EXPECT_EQ(host.Prompt, prompt("Укажите первую точку на линии, которая должна стать вертикльной"));
+    Click({30, 20});
+    Click({40, 20}, Qt::RightButton);
+    EXPECT_EQ(tool.Step, TMarquee::StageFragment);
+    EXPECT_NEAR(tool.Fragment().Cos, 0.70710678, 1e-6);
+    EXPECT_FALSE(harness.DocumentHost.CanUndo);
+}

@@ -39,6 +39,7 @@ TMarquee::TMarquee() {
 void TMarquee::Create() {
     CursorId = CrossCursor;
     TTechBase::Create();
+    FLines = std::make_unique<TRotateLines>();
     // The fragment follows the pointer even where the pointer leaves the surface.
     PointerInside = true;
     FFragment.Centre = {0, 0};
@@ -85,6 +86,7 @@ void TMarquee::LeftButton(gdi::Point point, TShiftState, bool released) {
         UpdateCursor(point);
         break;
     default:
+        PickLinePoint(point);
         break;
     }
     Repaint();
@@ -124,6 +126,7 @@ void TMarquee::PointerMove(gdi::Point point, TShiftState shift) {
         DragTo(point, shift);
         break;
     default:
+        FollowLinePoint(point);
         break;
     }
     Repaint();
@@ -160,6 +163,37 @@ void TMarquee::UpdateCursor(gdi::Point point) {
         SetCursorId(CrossCursor);
     else
         SetCursorId(FScaleCursor ? ResizeCursor : MoveCursor);
+}
+
+// ---- Turning to a picked line ----------------------------------------------------------------
+
+void TMarquee::FollowLinePoint(gdi::Point point) {
+    if (SubStep == StepFirstPoint)
+        FLines->SetFirstPoint(point);
+    else if (SubStep == StepSecondPoint)
+        FLines->SetSecondPoint(point);
+}
+
+void TMarquee::PickLinePoint(gdi::Point point) {
+    if (SubStep == StepFirstPoint) {
+        FLines->SetFirstPoint(point);
+        SetSubStep(StepSecondPoint);
+        return;
+    }
+    if (SubStep != StepSecondPoint) return;
+    FLines->SetSecondPoint(point);
+    float cosA = 1, sinA = 0;
+    // A second point on the first gives no direction: the question stands.
+    if (!FLines->GetRotation(cosA, sinA)) return;
+    FFragment.TurnBy(cosA, sinA);
+    SetStage(StageFragment, StepFloating);
+    UpdateCursor(point);
+}
+
+QString TMarquee::LineModeText() const {
+    // Spelled as the program has always shown it.
+    return QString::fromUtf8(FLines && FLines->Mode == TRotateLines::Vertical ? "вертикльной"
+                                                                              : "горизонтальной");
 }
 
 // ---- Controls ------------------------------------------------------------------------------
@@ -213,6 +247,7 @@ void TMarquee::DrawCursor(gdi::DeviceContext& dc, const gdi::Rect&, int32_t orig
                      window.bottom - originY);
         return;
     }
+    if (Step == StageLine && FLines) FLines->DrawGuides(dc, gdi::R2_COPYPEN, true, -originX, -originY);
     DrawFrame(dc, -originX, -originY);
 }
 
@@ -244,5 +279,8 @@ void TMarquee::Complete() {
 }
 
 QString TMarquee::GetPrompt() {
+    // The stage changes before its step: only the line steps' own texts take the mode.
+    if (SubStep == StepFirstPoint || SubStep == StepSecondPoint)
+        return Prompts.Load(SubStep).arg(LineModeText());
     return Prompts.Load(SubStep);
 }

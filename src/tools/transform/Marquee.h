@@ -9,11 +9,13 @@
 
 #include "tools/base/TechBase.h"
 #include "tools/transform/Fragment.h"
+#include "tools/transform/RotateLines.h"
 
 #include "gdi/Bitmap.h"
 #include "gdi/Types.h"
 
 #include <cstdint>
+#include <memory>
 
 // The main window's commands the marquee carries out, by their ToolCommand tag. The
 // four edit commands keep the tags of their actions.
@@ -24,9 +26,14 @@ enum TMarqueeCommand : int {
     DeleteFragmentCommand = 4,
     LoadFragmentCommand = 5,
     SaveFragmentCommand = 6,
-    // A rotation command's tag is this plus its kind (RotateFragment).
+    // A rotation command's tag is this plus its kind (RotateFragmentTag).
     RotateFragmentCommand = 10,
 };
+
+// The tag of the rotation command of kind (TMarquee::TRotationKind).
+constexpr int RotateFragmentTag(int kind) {
+    return int(RotateFragmentCommand) + kind;
+}
 
 class TMarquee : public TTechBase {
   public:
@@ -89,11 +96,15 @@ class TMarquee : public TTechBase {
     // Whites out the fragment's outline in the sketch as one undo step.
     void DeleteFragment();
     void SetTransparent(bool on);
+    // Turns the floating fragment by an angle asked for, or (kinds 1 and 2) starts
+    // picking the line of it that is to become horizontal or vertical.
+    void RotateFragment(int kind);
 
     // A fragment floats (stages 3 and 4).
     bool HoldsFragment() const { return Step == StageFragment || Step == StageLine; }
     const TFragment& Fragment() const { return FFragment; }
 
+    std::unique_ptr<TRotateLines> FLines;
     TFragment FFragment;
     gdi::Point FLastPoint;
     bool FTransparent = false;
@@ -106,4 +117,7 @@ class TMarquee : public TTechBase {
     void FloatingClick(gdi::Point point);
     void DragTo(gdi::Point point, TShiftState shift);
     void DrawFrame(gdi::DeviceContext& dc, int32_t dx, int32_t dy) const;
+    void PickLinePoint(gdi::Point point);
+    void FollowLinePoint(gdi::Point point);
+    QString LineModeText() const;
 };

@@ -2,7 +2,10 @@
 // deleting and the menu's rotations.
 #include "tools/transform/Marquee.h"
 
+#include "tools/base/CursorIds.h"
 #include "tools/base/ToolHost.h"
+#include "tools/draw/CentreMark.h"
+#include "tools/transform/AngleForm.h"
 #include "tools/transform/FileDialogSetups.h"
 #include "tools/transform/FragmentClipboard.h"
 
@@ -12,27 +15,18 @@
 
 #include "gdi/Brush.h"
 
+#include <cmath>
+
 namespace {
 
 QString fromPath(const std::string& path) {
     return QString::fromStdString(path);
 }
 
-// The tool's keys rest while a dialog of it is open, however the dialog ends.
-class TKeysSuspension {
-  public:
-    explicit TKeysSuspension(TTechBase& tool) : m_tool(tool) { m_tool.KeysSuspended = true; }
-    ~TKeysSuspension() { m_tool.KeysSuspended = false; }
-    TKeysSuspension(const TKeysSuspension&) = delete;
-    TKeysSuspension& operator=(const TKeysSuspension&) = delete;
-
-  private:
-    TTechBase& m_tool;
-};
-
 // The user's choice in a file dialog of the tool; false when cancelled.
-bool chooseFile(TTechBase& tool, TTechFilesDialog& dialog) {
-    const TKeysSuspension suspended(tool);
+bool chooseFile(TTechFilesDialog& dialog) {
+    // The tool's keys rest while the dialog is open, however it ends.
+    const TKeysSuspension suspended;
     return dialog.Execute(ToolHost().MainWindow());
 }
 
@@ -59,7 +53,9 @@ bool TMarquee::ToolCommand(int tag) {
         SaveFragment();
         return true;
     default:
-        return false;
+        if (tag < RotateFragmentTag(RotateByAngle) || tag > RotateFragmentTag(RotateToVertical)) return false;
+        RotateFragment(tag - RotateFragmentCommand);
+        return true;
     }
 }
 
@@ -89,7 +85,7 @@ void TMarquee::FloatBitmap(const gdi::BitmapPtr& bitmap) {
 void TMarquee::LoadFragment() {
     TTechOpenDialog dialog;
     ConfigureFragmentLoadDialog(dialog, fromPath(SketchesDir));
-    if (!chooseFile(*this, dialog)) return;
+    if (!chooseFile(dialog)) return;
     const gdi::BitmapPtr bitmap = LoadSketchImage(dialog.FileName.toStdString());
     if (bitmap) FloatBitmap(bitmap);
 }
@@ -99,7 +95,7 @@ void TMarquee::SaveFragment() {
     if (!picture) return;
     TTechSaveDialog dialog;
     ConfigureFragmentSaveDialog(dialog, fromPath(SketchesDir));
-    if (chooseFile(*this, dialog)) SaveSketchImage(picture, dialog.FileName.toStdString());
+    if (chooseFile(dialog)) SaveSketchImage(picture, dialog.FileName.toStdString());
 }
 
 void TMarquee::CopyFragment() {
@@ -117,4 +113,21 @@ void TMarquee::DeleteFragment() {
     if (DocDC) DocDC->fillRegion(FFragment.Outline(), gdi::stockWhiteBrush());
     Restart();
     Repaint();
+}
+
+void TMarquee::RotateFragment(int kind) {
+    // Without a fragment held a turn would bring back the dropped one.
+    if (!HoldsFragment()) return;
+    if (kind == RotateByAngle) {
+        float angle = 0;
+        if (!AskAngle(angle)) return;
+        FFragment.TurnBy(std::cos(angle), std::sin(angle));
+        Repaint();
+    } else if (kind == RotateToHorizontal || kind == RotateToVertical) {
+        FLines->Mode = kind == RotateToHorizontal ? TRotateLines::Horizontal : TRotateLines::Vertical;
+        SetStage(StageLine, StepFirstPoint);
+        // The picker draws its own marks.
+        SetCursorId(NoCursor);
+        Repaint();
+    }
 }
