@@ -28,6 +28,7 @@ using P = TButtonPicture;
 constexpr auto selectTool = &callWithSender<&F::SelectToolOfAction>;
 constexpr auto optionCmd = &callWithSender<&F::OptionCmdExecute>;
 constexpr auto toolCmd = &callWithSender<&F::ToolCmdExecute>;
+constexpr auto rotateFragment = &callWithTag<&F::RotFragmentCmdExecute>;
 
 // clang-format off
 const std::array Rows = {
@@ -54,11 +55,11 @@ TActionRow{L::Standart,   &F::HelpCmd,                "HelpCmd",                
 TActionRow{L::Standart,   &F::CompleteCmd,            "CompleteCmd",            "Завершить",                     "",             0,  &call<&F::CompleteCmdExecute>,       true,  T::None,               "",                             P::None},
 TActionRow{L::Standart,   &F::CancelCmd,              "CancelCmd",              "Отмена",                        "",             0,  &call<&F::CancelCmdExecute>,         true,  T::None,               "",                             P::None},
 TActionRow{L::Standart,   &F::LoadFragmentCmd,        "LoadFragmentCmd",        "Загрузить фрагмент",            "",             0,  &call<&F::LoadFragmentCmdExecute>,   true,  T::Marquee,            "",                             P::LoadFragment},
-TActionRow{L::Standart,   &F::SaveFragmentCmd,        "SaveFragmentCmd",        "Сохранить фрагмент",            "",             0,  nullptr,                             false, T::Marquee,            "",                             P::SaveFragment},
+TActionRow{L::Standart,   &F::SaveFragmentCmd,        "SaveFragmentCmd",        "Сохранить фрагмент",            "",             0,  &call<&F::SaveFragmentCmdExecute>,   false, T::Marquee,            "",                             P::SaveFragment},
 TActionRow{L::Standart,   &F::RotateImageCmd,         "RotateImageCmd",         "&Повернуть",                    "",             0,  &call<&F::RotateImageCmdExecute>,    true,  T::RotateImage,        "",                             P::RotateImage},
-TActionRow{L::Standart,   &F::RotByAngleCmd,          "RotByAngleCmd",          "Повернуть на угол",             "",             1,  nullptr,                             true,  T::Marquee,            "",                             P::RotateByAngle},
-TActionRow{L::Standart,   &F::RotToHorizCmd,          "RotToHorizCmd",          "Повернуть до горизонтальности", "",             2,  nullptr,                             true,  T::Marquee,            "",                             P::None},
-TActionRow{L::Standart,   &F::RotToVertCmd,           "RotToVertCmd",           "Повернуть до вертикальности",   "",             3,  nullptr,                             true,  T::Marquee,            "",                             P::None},
+TActionRow{L::Standart,   &F::RotByAngleCmd,          "RotByAngleCmd",          "Повернуть на угол",             "",             1,  rotateFragment,                      true,  T::Marquee,            "",                             P::RotateByAngle},
+TActionRow{L::Standart,   &F::RotToHorizCmd,          "RotToHorizCmd",          "Повернуть до горизонтальности", "",             2,  rotateFragment,                      true,  T::Marquee,            "",                             P::None},
+TActionRow{L::Standart,   &F::RotToVertCmd,           "RotToVertCmd",           "Повернуть до вертикальности",   "",             3,  rotateFragment,                      true,  T::Marquee,            "",                             P::None},
 
 TActionRow{L::Tools,      &F::NormalOrientSixVertex,  "NormalOrientSixVertex",  "Шестигранник",                  "",             0,  selectTool,                          true,  T::SixVertex,          "SixVertexNormalToolButton",    P::SixVertexNormal},
 TActionRow{L::Tools,      &F::RotatedOrientSixVertex, "RotatedOrientSixVertex", "Шестигранник",                  "",             1,  selectTool,                          true,  T::SixVertex,          "SixVertexOrientedToolButton",  P::SixVertexRotated},

@@ -11,6 +11,7 @@
 #include "document/TechDocument.h"
 #include "tools/base/ButtonState.h"
 #include "tools/base/OptionButtons.h"
+#include "tools/transform/Marquee.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -67,8 +68,13 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::EditExecute(int tag) {
-    constexpr int PasteTag = 3;
-    if (tag == PasteTag && !CurrentToolIs(TToolId::Marquee)) SelectToolOfAction(MarqueeCmd);
+    // The edit actions' tags are the marquee's own command tags.
+    if (CurrentToolIs(TToolId::Marquee)) {
+        CurrentTool->ToolCommand(tag);
+    } else if (tag == PasteFragmentCommand && clipboardHoldsBitmap()) {
+        SelectToolOfAction(MarqueeCmd);
+        if (CurrentToolIs(TToolId::Marquee)) CurrentTool->ToolCommand(tag);
+    }
     RefreshEditActions();
 }
 
@@ -99,6 +105,17 @@ void TMainForm::CancelCmdExecute() {
 
 void TMainForm::LoadFragmentCmdExecute() {
     if (!CurrentToolIs(TToolId::Marquee)) SelectToolOfAction(MarqueeCmd);
+    if (CurrentToolIs(TToolId::Marquee)) CurrentTool->ToolCommand(LoadFragmentCommand);
+    RefreshEditActions();
+}
+
+void TMainForm::SaveFragmentCmdExecute() {
+    if (CurrentToolIs(TToolId::Marquee)) CurrentTool->ToolCommand(SaveFragmentCommand);
+}
+
+void TMainForm::RotFragmentCmdExecute(int tag) {
+    // The action's tag less one is the kind of rotation.
+    if (CurrentToolIs(TToolId::Marquee)) CurrentTool->ToolCommand(RotateFragmentTag(tag - 1));
 }
 
 void TMainForm::RotateImageCmdExecute() {

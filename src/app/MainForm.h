@@ -220,6 +220,8 @@ class TMainForm : public QMainWindow, public TDocumentHost {
     void CompleteCmdExecute();
     void CancelCmdExecute();
     void LoadFragmentCmdExecute();
+    void SaveFragmentCmdExecute();
+    void RotFragmentCmdExecute(int tag);
     void RotateImageCmdExecute();
     // An option button was toggled: the current tool takes it, or it goes back up.
     void OptionCmdExecute(QAction* sender);

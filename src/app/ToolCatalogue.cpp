@@ -1,13 +1,13 @@
 #include "app/ToolCatalogue.h"
 
 #include "tools/annotation/DiametralSize.h"
+#include "tools/annotation/Dopusk.h"
 #include "tools/annotation/FreeLine.h"
+#include "tools/annotation/Mark.h"
+#include "tools/annotation/MarkForm.h"
 #include "tools/annotation/RadialSize.h"
 #include "tools/annotation/RadiusSize.h"
 #include "tools/annotation/SizeLine.h"
-#include "tools/annotation/Mark.h"
-#include "tools/annotation/MarkForm.h"
-#include "tools/annotation/Dopusk.h"
 #include "tools/draw/Arc.h"
 #include "tools/draw/ArcForm.h"
 #include "tools/draw/Circle.h"
@@ -23,6 +23,7 @@
 #include "tools/draw/SixVertex.h"
 #include "tools/draw/SmoothLine.h"
 #include "tools/draw/Text.h"
+#include "tools/transform/Marquee.h"
 #include "tools/transform/Mirror.h"
 #include "tools/transform/MirrorSimetricAxis.h"
 #include "tools/transform/RotateImage.h"
@@ -41,6 +42,8 @@ TToolEntry ToolEntry(TToolId id) {
     switch (id) {
     // Each tool joins here with its class and dialog as it becomes part of the program,
     // for example: case TToolId::FourVertex: return {ToolClass<TFourVertex>, nullptr};
+    case TToolId::Marquee:
+        return {ToolClass<TMarquee>, nullptr};
     case TToolId::SegmentLine:
         return {ToolClass<TSegmentLine>, nullptr};
     case TToolId::SmoothLine:

@@ -54,7 +54,11 @@ class TTestHost : public TToolHost {
     void SetPointerPos(QPoint screen) override { Pointer = screen; }
     QAbstractButton* OptionButton(TOptionButton which) override;
     QAction* MainAction(TMainAction) override { return nullptr; }
-    void PopupMenu(TPopupMenu, QPoint) override {}
+    void PopupMenu(TPopupMenu which, QPoint screen) override {
+        ++Popups;
+        LastPopup = which;
+        PopupAt = screen;
+    }
     QWidget* MainWindow() override { return Window.get(); }
     void ActivateMainWindow() override { ++Activations; }
 
@@ -74,6 +78,10 @@ class TTestHost : public TToolHost {
     int Cursor = 1;
     int Invalidations = 0;
     int Activations = 0;
+    // The pop-up menus opened: how many, the last one and where on the screen.
+    int Popups = 0;
+    TPopupMenu LastPopup = TPopupMenu::Copy;
+    QPoint PopupAt;
 
     // The surface: at SurfaceOrigin on the screen, ClientSize big.
     int ZoomFactor = 1;
