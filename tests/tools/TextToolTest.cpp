@@ -14,6 +14,7 @@
 #include "document/TechDocument.h"
 #include "document/UnDoObj.h"
 
+#include "gdi/Brush.h"
 #include "gdi/FontRegistry.h"
 
 #include <QComboBox>
@@ -191,6 +192,38 @@ TEST_F(TextTool, StampsWhatTheRasterLayerWritesAsOneUndoStep) {
     EXPECT_NE(before.FirstDifference(), "");
     Document->Undo();
     EXPECT_EQ(before.FirstDifference(), "");
+}
+
+TEST_F(TextTool, PreviewAndFrameAreDrawnWhereTheViewShowsThem) {
+    auto& text = harness.Select<TTechText>();
+    TSketchReference blank;
+    startText({60, 80});
+    type(QStringLiteral("abc"));
+    // The view shows the sketch from (10, 20) on.
+    gdi::DeviceContext preview;
+    preview.selectBitmap(gdi::Bitmap::create(120, 100, 32));
+    preview.fillRect({0, 0, 120, 100}, gdi::createSolidBrush(0xFFFFFF));
+    text.DrawPreview(preview, {0, 0, 120, 100}, 10, 20);
+    gdi::DeviceContext expected;
+    expected.selectBitmap(gdi::Bitmap::create(120, 100, 32));
+    expected.fillRect({0, 0, 120, 100}, gdi::createSolidBrush(0xFFFFFF));
+    expected.selectFont(textFont(0));
+    expected.setBkMode(gdi::TRANSPARENT);
+    expected.setTextAlign(gdi::TA_BASELINE);
+    expected.textOut(50, 60, "abc");
+    for (int32_t y = 0; y < 100; ++y)
+        for (int32_t x = 0; x < 120; ++x)
+            ASSERT_EQ(preview.getPixel(x, y), expected.getPixel(x, y)) << x << "," << y;
+
+    // The frame in blue while typing, the handle magenta with a black edge.
+    text.DrawCursor(preview, {0, 0, 120, 100}, 10, 20);
+    const gdi::Point topLeft{text.FFrame[0].x - 10, text.FFrame[0].y - 20};
+    const gdi::Point handle{text.FFrame[1].x - 10, text.FFrame[1].y - 20};
+    EXPECT_EQ(preview.getPixel(topLeft.x + 5, topLeft.y), 0xFF0000u);
+    EXPECT_EQ(preview.getPixel(handle.x, handle.y), 0xFF00FFu);
+    EXPECT_EQ(preview.getPixel(handle.x - 4, handle.y), 0x000000u);
+    // Nothing of it went into the sketch.
+    EXPECT_EQ(blank.FirstDifference(), "");
 }
 
 TEST_F(TextTool, EscAndTheRightButtonDiscardTheText) {
