@@ -69,6 +69,7 @@ QFont dimensionFont(int pixels) {
 QLineEdit* edit(QWidget* parent, const char* name, int maxLength, int fontPixels) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(QString::fromLatin1(name));
     box->setMaxLength(maxLength);
     box->setFont(dimensionFont(fontPixels));
     return box;
