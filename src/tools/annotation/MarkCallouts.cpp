@@ -87,6 +87,19 @@ gdi::Point datumJoint(gdi::Point p, gdi::Point a, const TDatumBox& box, float& c
     return {0, halfH};
 }
 
+// The box about centre, drawn in the upright frame through millimetres.
+void frameBox(TMarkRenderer& renderer, gdi::Point centre, const TDatumBox& box) {
+    const double half = box.W / 2 / MarkPixelsPerMm;
+    const double halfH = box.H / 2 / MarkPixelsPerMm;
+    renderer.SetOrigin(centre);
+    renderer.SetRotation(1, 0);
+    renderer.MoveTo(-half, -halfH);
+    renderer.LineTo(half, -halfH);
+    renderer.LineTo(half, halfH);
+    renderer.LineTo(-half, halfH);
+    renderer.LineTo(-half, -halfH);
+}
+
 } // namespace
 
 void DrawRoughText(gdi::DeviceContext& dc, gdi::COLORREF colour, bool upright, std::string_view text,
@@ -151,19 +164,9 @@ void DrawDatum(TMarkRenderer& renderer, gdi::DeviceContext& dc, gdi::COLORREF co
     const TDatumBox box = datumBox(dc, text);
     const gdi::Point joint = datumJoint(p, a, box, c, s);
     const gdi::Point centre{a.x + RoundPixel(length * c), a.y + RoundPixel(length * s)};
-    const double mm = MarkPixelsPerMm;
-    const double half = box.W / 2;
-    const double halfH = box.H / 2;
-
     renderer.Begin(dc, gdi::R2_COPYPEN, 1, colour);
-    renderer.SetOrigin(centre);
-    renderer.SetRotation(1, 0);
-    renderer.MoveTo(-half / mm, -halfH / mm);
-    renderer.LineTo(half / mm, -halfH / mm);
-    renderer.LineTo(half / mm, halfH / mm);
-    renderer.LineTo(-half / mm, halfH / mm);
-    renderer.LineTo(-half / mm, -halfH / mm);
-    renderer.MoveTo(joint.x / mm, joint.y / mm);
+    frameBox(renderer, centre, box);
+    renderer.MoveTo(joint.x / MarkPixelsPerMm, joint.y / MarkPixelsPerMm);
 
     renderer.SetOrigin(a);
     renderer.SetRotation(c, s);

@@ -25,6 +25,7 @@ namespace {
 
 constexpr int PictureSize = 44;
 constexpr int ButtonsPerRow = 3;
+constexpr int OtherButtonsPerRow = 5;
 constexpr gdi::COLORREF White = 0xFFFFFF;
 constexpr gdi::COLORREF Black = 0x000000;
 
@@ -76,6 +77,13 @@ gdi::Rect pictureBounds(int32_t kind) {
     return bounds.left < bounds.right ? bounds : gdi::Rect{0, 0, 1, 1};
 }
 
+QGroupBox* buttonGroup(const char* title, QWidget* parent) {
+    auto* box = new QGroupBox(QString::fromUtf8(title), parent);
+    auto* grid = new QGridLayout(box);
+    grid->setSpacing(1);
+    return box;
+}
+
 QToolButton* markButton(QAction* action, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setDefaultAction(action);
@@ -110,57 +118,62 @@ TMarkForm::TMarkForm(QWidget* owner) : TTechDialogBaseForm(owner) {
     setWindowTitle(QStringLiteral("Спецзнаки"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
-    auto group = [](const char* title, QWidget* parent) {
-        auto* box = new QGroupBox(QString::fromUtf8(title), parent);
-        auto* grid = new QGridLayout(box);
-        grid->setSpacing(1);
-        return box;
-    };
     auto* technological = new QGroupBox(QStringLiteral("Технологические обозначения"), this);
     auto* technologicalLayout = new QHBoxLayout(technological);
-    QGroupBox* supports = group("Опоры", technological);
-    QGroupBox* clutches = group("Зажимы", technological);
-    QGroupBox* mounts = group("Установочные устройства", technological);
-    QGroupBox* forms = group("Формы рабочей поверхности", technological);
+    QGroupBox* supports = buttonGroup("Опоры", technological);
+    QGroupBox* clutches = buttonGroup("Зажимы", technological);
+    QGroupBox* mounts = buttonGroup("Установочные устройства", technological);
+    QGroupBox* forms = buttonGroup("Формы рабочей поверхности", technological);
     for (QGroupBox* box : {supports, clutches, mounts, forms})
         technologicalLayout->addWidget(box, 0, Qt::AlignTop);
-    QGroupBox* others = group("Другие знаки", this);
+    QGroupBox* others = buttonGroup("Другие знаки", this);
 
-    std::array<int, 5> placed{};
+    const std::array boxes{supports, clutches, mounts, forms, others};
+    std::array<int, boxes.size()> placed{};
     for (const TMarkKind& kind : MarkKinds()) {
-        auto* action = new QAction(this);
-        action->setObjectName(QString::fromLatin1(kind.Action));
-        const QString hint = QString::fromUtf8(kind.Hint);
-        action->setText(hint.isEmpty() ? action->objectName() : hint);
-        action->setToolTip(hint);
-        action->setData(kind.Kind);
-        action->setCheckable(true);
-        action->setIcon(QIcon(QPixmap::fromImage(MarkPicture(kind.Kind))));
-        connect(action, &QAction::triggered, this, [this, action] { USTD_OthersMarkSel(action); });
+        QAction* action = NewMarkAction(kind);
         const bool other = kind.Group == TMarkGroup::Others;
         (other ? OtherActionList : USTDActionList).push_back(action);
-        QGroupBox* box = std::array{supports, clutches, mounts, forms, others}[size_t(kind.Group)];
+        QGroupBox* box = boxes[size_t(kind.Group)];
         int& at = placed[size_t(kind.Group)];
-        const int perRow = other ? 5 : ButtonsPerRow;
+        const int perRow = other ? OtherButtonsPerRow : ButtonsPerRow;
         static_cast<QGridLayout*>(box->layout())
             ->addWidget(markButton(action, box), at / perRow, at % perRow);
         ++at;
     }
+    AddClutchLetters(clutches);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(technological);
+    layout->addWidget(others);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QAction* TMarkForm::NewMarkAction(const TMarkKind& kind) {
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(kind.Action));
+    const QString hint = QString::fromUtf8(kind.Hint);
+    // The one mark without a name is read out by its action's name.
+    action->setText(hint.isEmpty() ? action->objectName() : hint);
+    action->setToolTip(hint);
+    action->setData(kind.Kind);
+    action->setCheckable(true);
+    action->setIcon(QIcon(QPixmap::fromImage(MarkPicture(kind.Kind))));
+    connect(action, &QAction::triggered, this, [this, action] { USTD_OthersMarkSel(action); });
+    return action;
+}
+
+void TMarkForm::AddClutchLetters(QGroupBox* clutches) {
     auto* letters = static_cast<QGridLayout*>(clutches->layout());
     for (size_t tag = 0; tag < ClutchCaptions.size(); ++tag) {
         auto* radio = new QRadioButton(QString::fromUtf8(ClutchCaptions[tag]), clutches);
         radio->setObjectName(QStringLiteral("ClutchChar%1").arg(tag));
         radio->setChecked(tag == 0);
         connect(radio, &QRadioButton::clicked, this, [this, tag] { ClutchCharClick(int(tag)); });
+        // Below the clamps' buttons, two to a row.
         letters->addWidget(radio, 1 + int(tag) / 2, int(tag) % 2);
         ClutchButtons.push_back(radio);
     }
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(technological);
-    layout->addWidget(others);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 TMarkForm::~TMarkForm() {

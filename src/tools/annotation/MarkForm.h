@@ -14,7 +14,9 @@
 #include <vector>
 
 class QAction;
+class QGroupBox;
 class QRadioButton;
+struct TMarkKind;
 
 class TMarkForm : public TTechDialogBaseForm {
     Q_OBJECT
@@ -35,6 +37,10 @@ class TMarkForm : public TTechDialogBaseForm {
     std::vector<QAction*> OtherActionList;
     std::vector<QRadioButton*> ClutchButtons;
     QPointer<QAction> FChosen;
+
+  private:
+    QAction* NewMarkAction(const TMarkKind& kind);
+    void AddClutchLetters(QGroupBox* clutches);
 };
 
 // The picture of a kind's button: the mark drawn in black on white.
