@@ -6,12 +6,14 @@
 
 #include "app/MainForm.h"
 #include "app/TechDrawSurf.h"
+#include "document/Folders.h"
 #include "tools/annotation/Dopusk.h"
 #include "tools/base/ToolSwitch.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +23,8 @@
 #include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace app_testing;
 
@@ -56,7 +60,12 @@ TEST(DopuskInMainWindow, TheActionChoosesTheToolAndItsMenuReachesIt) {
     form.withoutAny->trigger();
     EXPECT_EQ(tool->BranchKind, 0);
 
-    AnswerModal([](QWidget* dialog) {
+    // The question's edits write in the installed symbol font.
+    std::filesystem::create_directories(FontsDir);
+    std::filesystem::copy_file(VERIGRAF_BIN_DIR "/Fonts/ZYQ(gdt).ttf", FontsDir + "ZYQ(gdt).ttf");
+    QString editFont;
+    AnswerModal([&editFont](QWidget* dialog) {
+        editFont = QFontInfo(dialog->findChild<QLineEdit*>("TextEdit")->font()).family();
         dialog->findChild<QRadioButton*>("TextRadioButton")->click();
         dialog->findChild<QLineEdit*>("TextEdit")->setText("A");
         dialog->findChild<QPushButton*>("OKButton")->click();
@@ -64,6 +73,7 @@ TEST(DopuskInMainWindow, TheActionChoosesTheToolAndItsMenuReachesIt) {
     form.findChild<QAction*>("DopuskEditTable")->trigger();
     EXPECT_EQ(tool->Step, TDopusk::StepFollow);
     EXPECT_EQ(tool->TextLine, "A");
+    EXPECT_EQ(editFont, "zyqverigraf");
 
     // Keys on the open menu are the menu's: Enter there does not drop the frame under
     // the pointer.

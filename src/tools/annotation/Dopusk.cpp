@@ -250,8 +250,8 @@ void TDopusk::DrawCursor(gdi::DeviceContext&, const gdi::Rect&, int32_t, int32_t
 void TDopusk::DrawPreview(gdi::DeviceContext& dc, const gdi::Rect&, int32_t originX, int32_t originY) {
     LayOut(dc);
     RotateFont(Font, Vertical ? 90.0f : 0.0f);
-    // The record's pen description stays black: the preview's datum triangle is filled
-    // black, as it always was.
+    // Only the pen is given, not its description: the preview's datum triangle is filled
+    // black, and stands out from the green lines.
     TGdiState state;
     state.DC = &dc;
     state.Flags = gsPen | gsRop2;

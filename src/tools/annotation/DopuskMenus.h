@@ -1,8 +1,8 @@
 #pragma once
 // The menus beside the edits of the tolerance question: the usual tolerance values, a
 // decade to a column, and the datum letters in four columns. Choosing an entry puts its
-// caption into the edit. Each column is a column of buttons in the menu, so the menu
-// shows the table the user knows from the printed standards.
+// caption into the edit. A plain menu has one column; these hold a table of buttons,
+// so that all the choices show at once, in their columns.
 
 #include <QString>
 
