@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -19,19 +21,24 @@ namespace {
 constexpr int32_t PixelBytes = 3;
 
 struct TPixelBuffer {
-    TPixelBuffer(int32_t width, int32_t height, uint8_t fill)
-        : Width(width), Height(height), Bytes(size_t(width) * size_t(height) * PixelBytes, fill) {}
+    // Without a fill the bytes are left for the reader to write.
+    TPixelBuffer(int32_t width, int32_t height, std::optional<uint8_t> fill)
+        : Width(width), Height(height),
+          Bytes(std::make_unique_for_overwrite<uint8_t[]>(PixelCount() * PixelBytes)) {
+        if (fill) std::fill_n(Bytes.get(), PixelCount() * PixelBytes, *fill);
+    }
 
+    size_t PixelCount() const { return size_t(Width) * size_t(Height); }
     uint8_t* At(int32_t column, int32_t row) {
-        return Bytes.data() + (size_t(row) * Width + column) * PixelBytes;
+        return Bytes.get() + (size_t(row) * Width + column) * PixelBytes;
     }
     const uint8_t* At(int32_t column, int32_t row) const {
-        return Bytes.data() + (size_t(row) * Width + column) * PixelBytes;
+        return Bytes.get() + (size_t(row) * Width + column) * PixelBytes;
     }
 
     int32_t Width;
     int32_t Height;
-    std::vector<uint8_t> Bytes;
+    std::unique_ptr<uint8_t[]> Bytes;
 };
 
 class TProgressReport {
@@ -194,9 +201,9 @@ void SpreadPass(const TLander& lander, const std::vector<uint8_t>& matters, cons
         for (int32_t r = 0; r < source.Height; ++r, ++next) {
             if (!*next) continue;
             lander.Land(x, r, landing);
-            const uint8_t* colour = source.Bytes.data() + landing.Source;
+            const uint8_t* colour = source.Bytes.get() + landing.Source;
             for (size_t k = 0; k < 4; ++k)
-                Blend(dest.Bytes.data() + landing.Dest[k], colour, landing.Weights[k]);
+                Blend(dest.Bytes.get() + landing.Dest[k], colour, landing.Weights[k]);
         }
     }
 }
@@ -261,11 +268,11 @@ void RotateBitmap(const TRotateRequest& request) {
         return;
     }
 
-    TPixelBuffer source(width, height, 0);
+    TPixelBuffer source(width, height, std::nullopt);
     ReadPicture(dc, source, report);
     TPixelBuffer dest(turned.cx, turned.cy, 255);
     const TLander lander(source, dest, request.Cos, request.Sin);
-    const std::vector<uint8_t> matters = PixelsThatMatter(source, lander, dest.Bytes.size() / PixelBytes);
+    const std::vector<uint8_t> matters = PixelsThatMatter(source, lander, dest.PixelCount());
     for (int32_t pass = 0; pass < passes; ++pass)
         SpreadPass(lander, matters, source, dest, report);
 
