@@ -1,5 +1,7 @@
 #include "app/ToolCatalogue.h"
 
+#include "tools/blocks/Block.h"
+#include "tools/blocks/BlockModifForm.h"
 #include "tools/draw/Arc.h"
 #include "tools/draw/ArcForm.h"
 #include "tools/draw/Circle.h"
@@ -62,6 +64,10 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TMirrorDiagonal>, nullptr};
     case TToolId::MirrorSimetricAxis:
         return {ToolClass<TMirrorSimetricAxis>, nullptr};
+    case TToolId::Block:
+        return {ToolClass<TBlock>, DialogClass<TBlockModifForm>};
+    case TToolId::Instrument:
+        return {ToolClass<TInstrument>, DialogClass<TBlockModifForm>};
     default:
         return {};
     }
