@@ -1,6 +1,5 @@
 #include "tools/blocks/BlockLibForm.h"
 
-#include "tools/base/BitmapImage.h"
 #include "tools/base/ToolHost.h"
 
 #include "blocks/BlockObject.h"
@@ -57,13 +56,15 @@ class TThumbnailDelegate : public QStyledItemDelegate {
     }
 };
 
-// White is the thumbnail's transparent colour.
-QImage withWhiteTransparent(QImage image) {
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((row[x] & 0xFFFFFF) == 0xFFFFFF) row[x] = 0;
+// The thumbnail's pixels as an image with white as its transparent colour. A 32-bit
+// bitmap keeps 0x00RRGGBB words, Qt's own layout but for the alpha.
+QImage transparentImage(const gdi::Bitmap& bitmap) {
+    QImage image(bitmap.width(), bitmap.height(), QImage::Format_ARGB32);
+    for (int32_t y = 0; y < bitmap.height(); ++y) {
+        const uint32_t* from = bitmap.rgbRow(y);
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int32_t x = 0; x < bitmap.width(); ++x)
+            to[x] = from[x] == 0xFFFFFF ? 0 : 0xFF000000u | from[x];
     }
     return image;
 }
@@ -79,7 +80,7 @@ QImage BlockThumbnail(const std::string& path) {
     block.FitInto({0, 0, ThumbnailSide, ThumbnailSide});
     block.DrawSegments(dc, gdi::R2_COPYPEN, Magenta);
     block.DrawAnchor(dc, gdi::R2_COPYPEN);
-    return withWhiteTransparent(ImageOfBitmap(dc.bitmap()));
+    return transparentImage(*dc.bitmap());
 }
 
 TBlockLibForm::TBlockLibForm(int kind, QWidget* owner) : QDialog(owner), m_kind(kind) {
