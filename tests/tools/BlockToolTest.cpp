@@ -359,4 +359,32 @@ TEST(BlockTool, ARubberBandPicksThePointsInsideIt) {
     EXPECT_EQ(tool.SubStep, TBlock::StepIdle);
 }
 
+TEST(BlockTool, PreviewAndMarkersGoIntoTheBufferShiftedByTheViewAndNeverIntoTheSketch) {
+    TToolHarness harness;
+    TSketchReference before;
+    auto& tool = selectWithWindow();
+    drawLines({{20, 20}, {60, 20}});
+    form().SelectVertexButton->click();
+    Click({60, 20});
+    gdi::DeviceContext buffer;
+    buffer.selectBitmap(gdi::Bitmap::create(100, 80, 32));
+    buffer.bitmap()->fill(0xFFFFFF);
+    // The buffer shows the sketch from (10, 5) on.
+    tool.DrawPreview(buffer, {0, 0, 100, 80}, 10, 5);
+    tool.DrawCursor(buffer, {0, 0, 100, 80}, 10, 5);
+    EXPECT_EQ(buffer.getPixel(30, 15), 0x00FF00u);
+    // The anchor (the first point) as a red dot, the picked point red, the other blue.
+    EXPECT_EQ(buffer.getPixel(10, 15), Red);
+    EXPECT_EQ(buffer.getPixel(10, 15 - 2), Red);
+    EXPECT_EQ(buffer.getPixel(50, 15), Red);
+    form().SelectVertexButton->click(); // the mode in force: nothing changes
+    Key(Qt::Key_Escape);
+    form().AddNewLineButton->click();
+    EXPECT_TRUE(tool.FSelection.empty());
+    buffer.bitmap()->fill(0xFFFFFF);
+    tool.DrawCursor(buffer, {0, 0, 100, 80}, 10, 5);
+    EXPECT_EQ(buffer.getPixel(50, 15), 0xFF0000u);
+    EXPECT_EQ(before.FirstDifference(), "");
+}
+
 } // namespace
