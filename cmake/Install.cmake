@@ -8,9 +8,11 @@ install(TARGETS verigraf RUNTIME DESTINATION ${VERIGRAF_INSTALL_DIR})
 install(DIRECTORY ${VERIGRAF_BIN_DIR}/Fonts ${VERIGRAF_BIN_DIR}/StdForms DESTINATION ${VERIGRAF_INSTALL_DIR})
 install(FILES ${VERIGRAF_BIN_DIR}/Verigraf_Help.html ${VERIGRAF_BIN_DIR}/obmen-example.txt
         DESTINATION ${VERIGRAF_INSTALL_DIR})
-# Starter blocks, instruments and sketches, kept in the sources under the names of the
-# program's folders; the program copies them to each user's data folder.
-foreach(shipped Blocks Instrument Эскизы)
+# The starter blocks and instruments the build draws, and any sketches kept in the
+# sources under the name of the program's folder; the program copies them to each
+# user's data folder.
+install(DIRECTORY ${STARTER_LIBRARY_DIR}/Blocks ${STARTER_LIBRARY_DIR}/Instrument DESTINATION ${VERIGRAF_INSTALL_DIR})
+foreach(shipped Эскизы)
   if(EXISTS ${PROJECT_SOURCE_DIR}/data/${shipped})
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${shipped} DESTINATION ${VERIGRAF_INSTALL_DIR})
   endif()

@@ -15,7 +15,8 @@ dpkg-deb -c "$deb" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); print }' | tee "$
 for f in ./usr/bin/verigraf ./usr/lib/verigraf/verigraf ./usr/lib/verigraf/Fonts/ZYQVerigraf.ttf \
          "./usr/lib/verigraf/Fonts/ZYQ(gdt).ttf" ./usr/lib/verigraf/StdForms/konstra4.bmp \
          ./usr/lib/verigraf/StdForms/form8a.ilj ./usr/lib/verigraf/Verigraf_Help.html \
-         ./usr/lib/verigraf/shared-installation ./usr/share/applications/verigraf.desktop \
+         ./usr/lib/verigraf/shared-installation ./usr/lib/verigraf/Instrument/Сверло.ins \
+         ./usr/share/applications/verigraf.desktop \
          ./usr/share/mime/packages/verigraf.xml ./usr/share/icons/hicolor/48x48/apps/verigraf.png; do
     grep -qF "$f" "$build/package-files.txt" || fail "missing $f"
 done

@@ -1,12 +1,12 @@
 // The four colour panels of the main window: the line colour, the eraser's new and old
 // colour and the fill colour. A right or double click asks for a colour from the sketch
 // palette; a panel dragged onto another hands its colour over to that role.
-#include "app/ColorPanel.h"
 #include "app/MainForm.h"
 #include "document/Pens.h"
 #include "document/TechDocument.h"
 #include "tools/base/ToolSwitch.h"
 #include "tools/draw/ColorForm.h"
+#include "tools/draw/ColorPanel.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The control bar: sixteen small tool bars in two rows above the drawing area. The upper
 // row holds the file, edit and view commands and the line, eraser and fill settings;
 // the lower one the drawing and annotation tools.
-#include "app/ColorPanel.h"
 #include "app/MainForm.h"
 #include "app/TechComboBox.h"
 #include "tools/base/OptionButtons.h"
+#include "tools/draw/ColorPanel.h"
 
 #include <QActionGroup>
 #include <QToolBar>

@@ -8,6 +8,8 @@
 #include "tools/annotation/RadialSize.h"
 #include "tools/annotation/RadiusSize.h"
 #include "tools/annotation/SizeLine.h"
+#include "tools/blocks/Block.h"
+#include "tools/blocks/BlockModifForm.h"
 #include "tools/draw/Arc.h"
 #include "tools/draw/ArcForm.h"
 #include "tools/draw/Circle.h"
@@ -94,6 +96,10 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TDopusk>, nullptr};
     case TToolId::RotateImage:
         return {ToolClass<TRotateImage>, nullptr};
+    case TToolId::Block:
+        return {ToolClass<TBlock>, DialogClass<TBlockModifForm>};
+    case TToolId::Instrument:
+        return {ToolClass<TInstrument>, DialogClass<TBlockModifForm>};
     default:
         return {};
     }

@@ -3,7 +3,6 @@
 // from one panel to another.
 #include "AppTestSupport.h"
 
-#include "app/ColorPanel.h"
 #include "app/LineStyles.h"
 #include "app/TechComboBox.h"
 #include "document/Pens.h"
@@ -11,6 +10,7 @@
 #include "tools/base/TechBase.h"
 #include "tools/base/ToolSwitch.h"
 #include "tools/draw/ColorForm.h"
+#include "tools/draw/ColorPanel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

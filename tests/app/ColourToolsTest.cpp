@@ -5,11 +5,11 @@
 
 #include "AppTestSupport.h"
 
-#include "app/ColorPanel.h"
 #include "app/MainForm.h"
 #include "app/TechDrawSurf.h"
 #include "tools/base/ButtonState.h"
 #include "tools/base/ToolSwitch.h"
+#include "tools/draw/ColorPanel.h"
 #include "tools/draw/EyeDropper.h"
 #include "tools/draw/FillForm.h"
 #include "tools/draw/Filling.h"

@@ -56,6 +56,11 @@ grep -qx 'Вериграф технолога - part 1.bmp' "$tmp/out" || { cat 
 
 for d in Blocks Эскизы Instrument Temp; do
     [ -d "$tmp/data/verigraf/$d" ] || fail "no $d in the user's data folder"
+done
+for d in Эскизы Temp; do
     [ ! -e "$lib/$d" ] || fail "$d was made in the installation folder"
 done
+# The starter library ships with the program and reaches the user's folders.
+[ -f "$lib/Blocks/Шероховатость.blk" ] || fail "no starter blocks installed"
+[ -f "$tmp/data/verigraf/Instrument/Сверло.ins" ] || fail "the starter instruments were not copied for the user"
 echo "the installed program starts and opens the sketch"

@@ -1,7 +1,8 @@
 #pragma once
-// A small coloured panel of the tool bars that stands for one colour of the program
-// (the line colour, the eraser's new and old colour, the fill colour). Its caption is
-// written in a colour of its own so that it stays readable on the panel's colour.
+// A small coloured panel of the tool bars and tool windows that stands for one colour
+// of the program (the line colour, the eraser's new and old colour, the fill colour, the
+// block colour). Its caption is written in a colour of its own so that it stays readable
+// on the panel's colour.
 //
 // The owner decides what a press means through OnMouseDown. A panel can be dragged onto
 // another panel of the same window, which copies the colour from one role to another:

@@ -1,4 +1,4 @@
-#include "app/ColorPanel.h"
+#include "tools/draw/ColorPanel.h"
 
 #include <QApplication>
 #include <QMouseEvent>
