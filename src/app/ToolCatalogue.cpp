@@ -16,6 +16,7 @@
 #include "tools/transform/Marquee.h"
 #include "tools/transform/Mirror.h"
 #include "tools/transform/MirrorSimetricAxis.h"
+#include "tools/transform/RotateImage.h"
 
 namespace {
 
@@ -65,6 +66,8 @@ TToolEntry ToolEntry(TToolId id) {
         return {ToolClass<TMirrorDiagonal>, nullptr};
     case TToolId::MirrorSimetricAxis:
         return {ToolClass<TMirrorSimetricAxis>, nullptr};
+    case TToolId::RotateImage:
+        return {ToolClass<TRotateImage>, nullptr};
     default:
         return {};
     }

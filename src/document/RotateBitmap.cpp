@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -19,19 +21,24 @@ namespace {
 constexpr int32_t PixelBytes = 3;
 
 struct TPixelBuffer {
-    TPixelBuffer(int32_t width, int32_t height, uint8_t fill)
-        : Width(width), Height(height), Bytes(size_t(width) * size_t(height) * PixelBytes, fill) {}
+    // Without a fill the bytes are left for the reader to write.
+    TPixelBuffer(int32_t width, int32_t height, std::optional<uint8_t> fill)
+        : Width(width), Height(height),
+          Bytes(std::make_unique_for_overwrite<uint8_t[]>(PixelCount() * PixelBytes)) {
+        if (fill) std::fill_n(Bytes.get(), PixelCount() * PixelBytes, *fill);
+    }
 
+    size_t PixelCount() const { return size_t(Width) * size_t(Height); }
     uint8_t* At(int32_t column, int32_t row) {
-        return Bytes.data() + (size_t(row) * Width + column) * PixelBytes;
+        return Bytes.get() + (size_t(row) * Width + column) * PixelBytes;
     }
     const uint8_t* At(int32_t column, int32_t row) const {
-        return Bytes.data() + (size_t(row) * Width + column) * PixelBytes;
+        return Bytes.get() + (size_t(row) * Width + column) * PixelBytes;
     }
 
     int32_t Width;
     int32_t Height;
-    std::vector<uint8_t> Bytes;
+    std::unique_ptr<uint8_t[]> Bytes;
 };
 
 class TProgressReport {
@@ -55,14 +62,20 @@ inline int32_t RoundToInt(float value) {
 }
 
 // The bounding box of the four corners of a width by height picture turned about its
-// top-left corner, each corner rounded.
-gdi::Size TurnedSize(int32_t width, int32_t height, float cos, float sin) {
+// top-left corner, each corner rounded. Wide enough that a request far from a unit
+// cosine and sine gives a size to refuse rather than an overflow.
+struct TTurnedSize {
+    int64_t cx = 0;
+    int64_t cy = 0;
+};
+
+TTurnedSize TurnedSize(int32_t width, int32_t height, float cos, float sin) {
     const std::array<gdi::Point, 4> corners{{{0, 0}, {width, 0}, {width, height}, {0, height}}};
-    int32_t left = INT32_MAX, right = INT32_MIN, top = INT32_MAX, bottom = INT32_MIN;
+    int64_t left = INT64_MAX, right = INT64_MIN, top = INT64_MAX, bottom = INT64_MIN;
     for (gdi::Point c : corners) {
         const float fx = float(c.x), fy = float(c.y);
-        const int32_t x = RoundToInt(fx * cos - fy * sin);
-        const int32_t y = RoundToInt(fx * sin + fy * cos);
+        const int64_t x = RoundToInt(fx * cos - fy * sin);
+        const int64_t y = RoundToInt(fx * sin + fy * cos);
         left = std::min(left, x);
         right = std::max(right, x);
         top = std::min(top, y);
@@ -194,9 +207,9 @@ void SpreadPass(const TLander& lander, const std::vector<uint8_t>& matters, cons
         for (int32_t r = 0; r < source.Height; ++r, ++next) {
             if (!*next) continue;
             lander.Land(x, r, landing);
-            const uint8_t* colour = source.Bytes.data() + landing.Source;
+            const uint8_t* colour = source.Bytes.get() + landing.Source;
             for (size_t k = 0; k < 4; ++k)
-                Blend(dest.Bytes.data() + landing.Dest[k], colour, landing.Weights[k]);
+                Blend(dest.Bytes.get() + landing.Dest[k], colour, landing.Weights[k]);
         }
     }
 }
@@ -252,28 +265,29 @@ void RotateBitmap(const TRotateRequest& request) {
         return;
     gdi::DeviceContext& dc = *request.DC;
     const int32_t width = dc.bitmap()->width(), height = dc.bitmap()->height();
-    const gdi::Size turned = TurnedSize(width, height, request.Cos, request.Sin);
+    const TTurnedSize turned = TurnedSize(width, height, request.Cos, request.Sin);
     const int32_t passes = std::max(request.Passes, 0);
-    report(RotateTotal, intptr_t(passes + 1) * width + turned.cx);
+    report(RotateTotal, intptr_t(passes + 1) * width + intptr_t(turned.cx));
     // A size no sketch may have is refused before its buffer is allocated.
     if (!IsSaneSketchSize(turned.cx, turned.cy)) {
         report(RotateFinished);
         return;
     }
+    const int32_t newWidth = int32_t(turned.cx), newHeight = int32_t(turned.cy);
 
-    TPixelBuffer source(width, height, 0);
+    TPixelBuffer source(width, height, std::nullopt);
     ReadPicture(dc, source, report);
-    TPixelBuffer dest(turned.cx, turned.cy, 255);
+    TPixelBuffer dest(newWidth, newHeight, 255);
     const TLander lander(source, dest, request.Cos, request.Sin);
-    const std::vector<uint8_t> matters = PixelsThatMatter(source, lander, dest.Bytes.size() / PixelBytes);
+    const std::vector<uint8_t> matters = PixelsThatMatter(source, lander, dest.PixelCount());
     for (int32_t pass = 0; pass < passes; ++pass)
         SpreadPass(lander, matters, source, dest, report);
 
-    gdi::BitmapPtr bitmap = CreateSketchDib(turned.cx, turned.cy);
+    gdi::BitmapPtr bitmap = CreateSketchDib(newWidth, newHeight);
     if (bitmap) {
         dc.selectBitmap(std::move(bitmap));
         WritePicture(dc, dest, report);
-        report(RotateSized, turned.cx, turned.cy);
+        report(RotateSized, newWidth, newHeight);
     }
     report(RotateFinished);
 }

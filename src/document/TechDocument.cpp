@@ -176,6 +176,9 @@ void TTechDocument::Redo() {
 }
 
 void TTechDocument::SyncSize() {
+    // A routine that replaced the DC's bitmap (a turn of the whole sketch) leaves the
+    // new one there; saving and printing must find it too.
+    FDocBitmap = m_dc->bitmap();
     const gdi::Size size = GetBitmapSize(m_dc->bitmap());
     if (size.cx == Width && size.cy == Height) return;
     Width = size.cx;

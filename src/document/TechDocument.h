@@ -44,7 +44,8 @@ class TTechDocument {
     void RecordUndo();
     void Undo();
     void Redo();
-    // Takes the size of the bitmap in the DC and lays the view out again when it changed.
+    // Takes the bitmap in the DC as the sketch's, and its size, laying the view out again
+    // when the size changed.
     void SyncSize();
     // Writes the exchange values into the title block at the places the map gives.
     void FillTitleBlock(const std::string& mapPath, const std::string& textPath);

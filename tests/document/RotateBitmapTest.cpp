@@ -206,6 +206,17 @@ TEST(RotateBitmap, ReportsStartTotalEveryColumnNewSizeAndEnd) {
     EXPECT_EQ(calls[4][0], RotateFinished);
     EXPECT_EQ(dc.bitmap()->width(), 49);
 
+    // A cosine far from any turn asks for a size no sketch may have: the picture stays
+    // and the work ends at once.
+    const gdi::BitmapPtr kept = dc.bitmap();
+    calls.clear();
+    request.Cos = 1e6f;
+    RotateBitmap(request);
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[1][0], RotateTotal);
+    EXPECT_EQ(calls[2][0], RotateFinished);
+    EXPECT_EQ(dc.bitmap(), kept);
+
     // Without a bitmap there is nothing to turn and nothing more to report.
     gdi::DeviceContext empty;
     calls.clear();

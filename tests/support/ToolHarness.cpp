@@ -43,6 +43,7 @@ TTestHost::~TTestHost() {
 
 void TTestHost::SetPromptText(const QString& text) {
     Prompt = StatusPromptText(text);
+    PromptHistory.append(Prompt);
 }
 
 QAbstractButton* TTestHost::OptionButton(TOptionButton which) {

@@ -18,6 +18,7 @@
 
 #include <QPoint>
 #include <QSize>
+#include <QStringList>
 
 #include <memory>
 #include <string>
@@ -69,6 +70,8 @@ class TTestHost : public TToolHost {
     // What the main window shows: the first status panel (after the prompt rules), the
     // radius read-out, the measurement origin and the surface cursor.
     QString Prompt;
+    // Every text the first panel showed, in order.
+    QStringList PromptHistory;
     float Radius = -1;
     gdi::COLORREF LineColor = 0;
     gdi::Point Origin;

@@ -52,7 +52,8 @@ TAngleForm::TAngleForm(QWidget* owner) : TTechModalDialog(owner) {
     buttons->addWidget(OKButton);
     buttons->addWidget(CancelButton);
     layout->addLayout(buttons);
-    setMinimumSize(174, 78);
+    // A dialog border: the form keeps the size its controls need.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
