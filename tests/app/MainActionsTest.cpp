@@ -159,8 +159,9 @@ TEST(MainActions, EveryActionOfTheThreeListsWithItsCaptionShortcutTagAndStarting
         // clipboard instead (PasteFollowsTheClipboardWhenTheWindowIsActivated).
         const bool followsEditing = action == form.CutCmd || action == form.CopyCmd ||
                                     action == form.PasteCmd || action == form.DeleteCmd;
-        if (!followsEditing || !form.isActiveWindow())
+        if (!followsEditing || !form.isActiveWindow()) {
             EXPECT_EQ(action->isEnabled(), expected.EnabledAtStart && usable);
+        }
         // Shown with a picture where it has a button.
         for (QToolBar* bar : form.ToolBars()) {
             if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
