@@ -155,7 +155,13 @@ TEST(MainActions, EveryActionOfTheThreeListsWithItsCaptionShortcutTagAndStarting
         const QList<QAction*>& list = *lists[expected.List];
         EXPECT_EQ(list.indexOf(action), counts[expected.List]++) << "in its list, in order";
         const bool usable = expected.Needs == TToolId::None || ToolAvailable(expected.Needs);
-        EXPECT_EQ(action->isEnabled(), expected.EnabledAtStart && usable);
+        // Once the window is active the edit actions follow the marquee and the
+        // clipboard instead (PasteFollowsTheClipboardWhenTheWindowIsActivated).
+        const bool followsEditing = action == form.CutCmd || action == form.CopyCmd ||
+                                    action == form.PasteCmd || action == form.DeleteCmd;
+        if (!followsEditing || !form.isActiveWindow()) {
+            EXPECT_EQ(action->isEnabled(), expected.EnabledAtStart && usable);
+        }
         // Shown with a picture where it has a button.
         for (QToolBar* bar : form.ToolBars()) {
             if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {

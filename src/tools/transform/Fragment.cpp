@@ -43,7 +43,6 @@ void TFragment::Take(const gdi::DeviceContext& source, gdi::Rect selection) {
     Centre = {float(selection.right + selection.left) / 2, float(selection.bottom + selection.top) / 2};
     const int32_t width = selection.width(), height = selection.height();
     gdi::BitmapPtr bitmap = whiteBitmap(width, height);
-    m_takenEmpty = !bitmap;
     m_source.selectBitmap(bitmap);
     if (bitmap) m_source.bitBlt(0, 0, width, height, &source, selection.left, selection.top, gdi::SRCCOPY);
     BuildPicture();

@@ -51,8 +51,6 @@ class TFragment {
     bool OnHandle(gdi::Point point) const;
     bool Inside(gdi::Point point) const;
 
-    // Some fragment has been taken since the tool was made.
-    bool Taken() const { return m_source.bitmap() != nullptr || m_takenEmpty; }
     // The picture as built (none for a fragment without pixels), and its size.
     const gdi::BitmapPtr& Picture() const { return m_picture.bitmap(); }
     const gdi::Rect& PictureRect() const { return m_pictureRect; }
@@ -75,7 +73,6 @@ class TFragment {
     gdi::DeviceContext m_source;
     gdi::Rect m_pictureRect;
     gdi::Rect m_selection;
-    bool m_takenEmpty = false;
 };
 
 // A new bitmap of the sketch's kind: like the sketch's own when there is one; none for
