@@ -311,9 +311,11 @@ std::vector<uint8_t> TBlockObject::SaveToBytes() const {
     return out;
 }
 
-void TBlockObject::SaveToFile(const std::string& name) const {
+bool TBlockObject::SaveToFile(const std::string& name) const {
     try {
         WriteFileAtomically(name, SaveToBytes());
+        return true;
     } catch (const std::system_error&) {
+        return false;
     }
 }

@@ -89,9 +89,9 @@ class TBlockObject {
     // empty, for a missing file or anything that is not a whole, consistent block.
     bool LoadFromFile(const std::string& name);
     bool LoadFromBytes(std::span<const uint8_t> data);
-    // Writes the block file. A file that cannot be written is passed over in silence,
-    // as the block is still there to be saved elsewhere.
-    void SaveToFile(const std::string& name) const;
+    // Writes the block file; false when it cannot be written (the old file, if any, is
+    // left whole), so that the user can be told and save the block elsewhere.
+    bool SaveToFile(const std::string& name) const;
     std::vector<uint8_t> SaveToBytes() const;
 
   private:

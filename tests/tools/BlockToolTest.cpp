@@ -297,6 +297,16 @@ TEST(BlockTool, AddingToTheLibraryAsksBeforeReplacingAndRefusesNamesThatLeaveThe
     }
     EXPECT_FALSE(QFileInfo::exists(root.filePath("вне.blk")));
     EXPECT_EQ(QDir(QString::fromStdString(BlocksDir)).entryList(QDir::Files).size(), 1);
+    // A library folder that has gone: the user is told the block was not saved.
+    BlocksDir = root.filePath(QString::fromUtf8("нет/")).toStdString();
+    QString warning;
+    {
+        ModalScript script({nameAndOk("новый"), answer(QMessageBox::Ok, &warning)});
+        tool.AddToLibrary();
+        EXPECT_EQ(script.StepsDone(), 2u);
+    }
+    EXPECT_TRUE(warning.contains(QString::fromUtf8("Блок не сохранён"))) << warning.toStdString();
+    EXPECT_EQ(tool.FBlock.SegmentCount(), 1);
     ClearInstallationFolders();
 }
 

@@ -4,6 +4,7 @@
 
 #include "document/TechDocument.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,4 +79,12 @@ bool ConfirmLibraryReplace(const std::string& path) {
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
     return box.exec() == QMessageBox::Yes;
+}
+
+void TellBlockNotSaved(const std::string& path) {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(ProgramTitle),
+                    QStringLiteral("Не удалось записать файл %1. Блок не сохранён.")
+                        .arg(QDir::toNativeSeparators(QString::fromStdString(path))),
+                    QMessageBox::Ok, ToolHost().MainWindow());
+    box.exec();
 }

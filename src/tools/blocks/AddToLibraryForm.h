@@ -42,3 +42,6 @@ TLibraryName AskLibraryName();
 // True when path may be written: a new file, or Yes to the question whether the file
 // that is there is to be replaced.
 bool ConfirmLibraryReplace(const std::string& path);
+// Tells the user that the block could not be written to path; the block stays in the
+// tool to be saved elsewhere.
+void TellBlockNotSaved(const std::string& path);

@@ -502,7 +502,7 @@ void TBlock::LoadBlock(const std::string& file) {
 }
 
 void TBlock::SaveBlock(const std::string& file) const {
-    FBlock.SaveToFile(file);
+    if (!FBlock.SaveToFile(file)) TellBlockNotSaved(file);
 }
 
 void TBlock::LoadFromLibrary() {
