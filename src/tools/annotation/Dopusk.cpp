@@ -3,6 +3,7 @@
 #include "tools/annotation/DopuskBranch.h"
 #include "tools/annotation/DopuskForm.h"
 #include "tools/base/CursorIds.h"
+#include "tools/base/KeysSuspension.h"
 #include "tools/base/Prompts.h"
 #include "tools/base/ToolDrawing.h"
 #include "tools/base/ToolHost.h"
@@ -34,21 +35,6 @@ gdi::FontPtr SymbolFont() {
     log.faceName = "zyqverigraf";
     return gdi::createFontIndirect(log);
 }
-
-// A key guard: while the question is open, Enter and Esc belong to it, not to the tool.
-class TKeysHeld {
-  public:
-    explicit TKeysHeld(TTechBase& tool) : m_tool(tool), m_old(tool.KeysSuspended) {
-        tool.KeysSuspended = true;
-    }
-    ~TKeysHeld() { m_tool.KeysSuspended = m_old; }
-    TKeysHeld(const TKeysHeld&) = delete;
-    TKeysHeld& operator=(const TKeysHeld&) = delete;
-
-  private:
-    TTechBase& m_tool;
-    bool m_old;
-};
 
 // The rest of a frame's drawing record: transparent text in the symbol font, no fill.
 void AddFrameState(TGdiState& state, const gdi::FontPtr& font, gdi::COLORREF textColour) {
@@ -177,7 +163,7 @@ bool TDopusk::ToolCommand(int tag) {
 void TDopusk::EditTable() {
     std::optional<TToleranceTable> table;
     {
-        TKeysHeld held(*this);
+        TKeysSuspension held(*this);
         table = AskToleranceTable();
     }
     if (!table) {

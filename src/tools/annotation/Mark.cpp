@@ -4,6 +4,7 @@
 #include "tools/annotation/MarkCallouts.h"
 #include "tools/annotation/MarkKinds.h"
 #include "tools/annotation/RoughForm.h"
+#include "tools/base/KeysSuspension.h"
 
 #include "tools/base/CursorIds.h"
 #include "tools/base/Prompts.h"
@@ -26,21 +27,6 @@ const TStringTable Prompts{
 constexpr gdi::COLORREF White = 0xFFFFFF;
 constexpr gdi::COLORREF Black = 0x000000;
 constexpr gdi::COLORREF Green = 0x00FF00;
-
-// Keys go to the open question, not to the tool, while it lives.
-class TKeysAside {
-  public:
-    explicit TKeysAside(TTechBase& tool) : m_tool(tool), m_old(tool.KeysSuspended) {
-        tool.KeysSuspended = true;
-    }
-    ~TKeysAside() { m_tool.KeysSuspended = m_old; }
-    TKeysAside(const TKeysAside&) = delete;
-    TKeysAside& operator=(const TKeysAside&) = delete;
-
-  private:
-    TTechBase& m_tool;
-    bool m_old;
-};
 
 // A pixel of the sketch with something drawn on it; outside the sketch there is none.
 bool drawnAt(gdi::Point p) {
@@ -168,7 +154,7 @@ void TMark::RightButton(gdi::Point point, TShiftState, bool released) {
         SetSubStep(SubPoint);
         Anchor = SecondPoint = point;
     } else {
-        TKeysAside keys(*this);
+        TKeysSuspension keys(*this);
         AskDirection(Direction);
         // The preview shows the new direction at once.
         FindAnchor(point);
@@ -181,7 +167,7 @@ void TMark::Stamp() {
     if (Direction == AutoDirection && !Placeable) return;
     TMarkLabel label;
     if (isRough(Kind)) {
-        TKeysAside keys(*this);
+        TKeysSuspension keys(*this);
         QString value;
         // Nothing is recorded for a cancelled value: the sketch has not changed.
         if (!AskRoughValue(value)) return;
@@ -196,7 +182,7 @@ void TMark::CalloutClick(gdi::Point point) {
     SecondPoint = point;
     QString text;
     {
-        TKeysAside keys(*this);
+        TKeysSuspension keys(*this);
         if (!AskRoughValue(text)) return;
     }
     TMarkLabel label;

@@ -2,6 +2,7 @@
 
 #include "tools/annotation/SizeForm.h"
 #include "tools/base/CursorIds.h"
+#include "tools/base/KeysSuspension.h"
 
 #include "document/Geometry.h"
 #include "document/Pens.h"
@@ -10,21 +11,6 @@
 #include <cmath>
 
 namespace {
-
-// Enter and Esc belong to the dialog while it is open, not to the tool's emulated clicks.
-class TSuspendKeys {
-  public:
-    explicit TSuspendKeys(TTechBase& tool) : m_tool(tool), m_old(tool.KeysSuspended) {
-        tool.KeysSuspended = true;
-    }
-    ~TSuspendKeys() { m_tool.KeysSuspended = m_old; }
-    TSuspendKeys(const TSuspendKeys&) = delete;
-    TSuspendKeys& operator=(const TSuspendKeys&) = delete;
-
-  private:
-    TTechBase& m_tool;
-    bool m_old;
-};
 
 std::string utf8(const QString& text) {
     return text.toStdString();
@@ -92,7 +78,7 @@ bool TSizeBase::AskText(bool shelfEnabled) {
     data.ShelfEnabled = shelfEnabled;
     bool accepted = false;
     {
-        TSuspendKeys suspended(*this);
+        TKeysSuspension suspended(*this);
         accepted = ExecuteSizeDialog(data);
     }
     if (!accepted) return false;

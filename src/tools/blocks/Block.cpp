@@ -69,19 +69,6 @@ void drawFocusRect(gdi::DeviceContext& dc, const gdi::Rect& r) {
     dc.selectPen(oldPen);
 }
 
-// The keys belong to a dialog of the tool while it is open, also when it fails: Backspace
-// or Delete typed into a name must not take lines or points off the block.
-class TKeysSuspension {
-  public:
-    explicit TKeysSuspension(TTechBase& tool) : m_tool(tool) { m_tool.KeysSuspended = true; }
-    ~TKeysSuspension() { m_tool.KeysSuspended = false; }
-    TKeysSuspension(const TKeysSuspension&) = delete;
-    TKeysSuspension& operator=(const TKeysSuspension&) = delete;
-
-  private:
-    TTechBase& m_tool;
-};
-
 } // namespace
 
 // ---- Life ----------------------------------------------------------------------------------
@@ -478,62 +465,4 @@ void TBlock::Complete() {
     FMode = ModeNone;
     Repaint();
     Changed();
-}
-
-// ---- Files and the library -----------------------------------------------------------------
-
-std::string TBlock::LibraryFolder() const {
-    return Kind() == TBlockFileKind::Block ? BlocksDir : InstrumentDir;
-}
-
-std::string TBlock::FileExtension() const {
-    return "." + BlockExtension(Kind()).toStdString();
-}
-
-void TBlock::LoadBlock(const std::string& file) {
-    FSelection.clear();
-    FBlock.LoadFromFile(file);
-    FLastPoint = NullPoint;
-    SelectMode(ModeMove);
-    SetStep(StageMove);
-    SetSubStep(StepDragging);
-    Changed();
-    Repaint();
-}
-
-void TBlock::SaveBlock(const std::string& file) const {
-    if (!FBlock.SaveToFile(file)) TellBlockNotSaved(file);
-}
-
-void TBlock::LoadFromLibrary() {
-    TKeysSuspension suspension(*this);
-    const TLibraryChoice choice = ShowLibrary(Kind() == TBlockFileKind::Block ? 0 : 1);
-    if (choice.Confirmed) LoadBlock(choice.Path.toStdString());
-}
-
-void TBlock::LoadFromFile() {
-    TKeysSuspension suspension(*this);
-    TTechOpenDialog dialog;
-    ConfigureBlockLoadDialog(dialog, Kind(), QString::fromStdString(LibraryFolder()));
-    if (dialog.Execute(ToolHost().MainWindow())) LoadBlock(dialog.FileName.toStdString());
-}
-
-void TBlock::SaveToFile() {
-    TKeysSuspension suspension(*this);
-    TTechSaveDialog dialog;
-    ConfigureBlockSaveDialog(dialog, Kind(), QString::fromStdString(LibraryFolder()));
-    if (!dialog.Execute(ToolHost().MainWindow())) return;
-    std::string name = dialog.FileName.toStdString();
-    const size_t slash = name.find_last_of("/\\");
-    const size_t dot = name.find('.', slash == std::string::npos ? 0 : slash);
-    if (dot == std::string::npos) name += FileExtension();
-    SaveBlock(name);
-}
-
-void TBlock::AddToLibrary() {
-    TKeysSuspension suspension(*this);
-    const TLibraryName answer = AskLibraryName();
-    if (!answer.Confirmed) return;
-    const std::string path = LibraryFolder() + answer.Name.toStdString() + FileExtension();
-    if (ConfirmLibraryReplace(path)) SaveBlock(path);
 }

@@ -1,6 +1,7 @@
 #include "tools/draw/CentreMark.h"
 
 #include "tools/base/AppMessageHook.h"
+#include "tools/base/KeysSuspension.h"
 #include "tools/base/TechBase.h"
 #include "tools/base/ToolHost.h"
 #include "tools/base/ToolSwitch.h"
@@ -19,22 +20,6 @@ void segment(gdi::DeviceContext& dc, gdi::Point from, gdi::Point to) {
 }
 
 } // namespace
-
-TKeysSuspension::TKeysSuspension() {
-    m_tools[0] = CurrentTool.get();
-    m_tools[1] = AppMessageTool();
-    if (m_tools[1] == m_tools[0]) m_tools[1] = nullptr;
-    for (int i = 0; i < 2; ++i)
-        if (m_tools[i]) {
-            m_old[i] = m_tools[i]->KeysSuspended;
-            m_tools[i]->KeysSuspended = true;
-        }
-}
-
-TKeysSuspension::~TKeysSuspension() {
-    for (int i = 0; i < 2; ++i)
-        if (m_tools[i]) m_tools[i]->KeysSuspended = m_old[i];
-}
 
 bool AskCentreMark(TCentreMarkRequest& request) {
     TKeysSuspension suspension;

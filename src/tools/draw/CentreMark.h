@@ -37,16 +37,3 @@ bool AskCentreMark(TCentreMarkRequest& request);
 // pen; the DC is left as it was.
 void DrawCentreMark(gdi::DeviceContext& dc, uint8_t kind, gdi::Point centre, int32_t radius);
 
-// Sets KeysSuspended on the current tool and on the tool taking keys (a sub-tool may be
-// asking for its owner) for as long as it lives, and puts the old values back.
-class TKeysSuspension {
-  public:
-    TKeysSuspension();
-    ~TKeysSuspension();
-    TKeysSuspension(const TKeysSuspension&) = delete;
-    TKeysSuspension& operator=(const TKeysSuspension&) = delete;
-
-  private:
-    TTechBase* m_tools[2] = {nullptr, nullptr};
-    bool m_old[2] = {false, false};
-};

@@ -1,5 +1,6 @@
 #include "tools/draw/ColorForm.h"
 
+#include "tools/base/KeysSuspension.h"
 #include "tools/base/ToolSwitch.h"
 
 #include <QEvent>
@@ -119,26 +120,6 @@ bool TColorForm::eventFilter(QObject* watched, QEvent* event) {
     }
     return QDialog::eventFilter(watched, event);
 }
-
-namespace {
-
-// Enter and Esc belong to the palette while it is open, not to the tool's clicks.
-class TKeysSuspension {
-  public:
-    TKeysSuspension() : m_tool(CurrentTool.get()) {
-        if (m_tool) m_tool->KeysSuspended = true;
-    }
-    ~TKeysSuspension() {
-        if (m_tool && CurrentTool.get() == m_tool) m_tool->KeysSuspended = false;
-    }
-    TKeysSuspension(const TKeysSuspension&) = delete;
-    TKeysSuspension& operator=(const TKeysSuspension&) = delete;
-
-  private:
-    TTechBase* m_tool;
-};
-
-} // namespace
 
 bool PickColor(gdi::COLORREF& color, QWidget* parent) {
     TKeysSuspension suspension;

@@ -1,5 +1,6 @@
 #include "tools/draw/CtPPForm.h"
 
+#include "tools/base/KeysSuspension.h"
 #include "tools/base/ToolHost.h"
 #include "tools/draw/CentreMark.h"
 #include "tools/draw/CoordForm.h"

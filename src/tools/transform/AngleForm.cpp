@@ -1,5 +1,6 @@
 #include "tools/transform/AngleForm.h"
 
+#include "tools/base/KeysSuspension.h"
 #include "tools/base/ToolHost.h"
 #include "tools/draw/CentreMark.h"
 #include "tools/draw/UpDown.h"

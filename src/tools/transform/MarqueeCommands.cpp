@@ -1,5 +1,6 @@
 // The marquee's operations the main window calls: the clipboard, fragment files,
 // deleting and the menu's rotations.
+#include "tools/base/KeysSuspension.h"
 #include "tools/transform/Marquee.h"
 
 #include "tools/base/CursorIds.h"
