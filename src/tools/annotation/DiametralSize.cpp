@@ -154,10 +154,9 @@ void TDiametralSize::Complete() {
 
 bool TDiametralSize::Render(const TGdiState& state, const void*, int32_t dx, int32_t dy) {
     if (Step < StepDimLine) return false;
-    TGdiState copy = state;
-    ApplyState(copy);
-    if (!copy.DC) return false;
-    gdi::DeviceContext& dc = *copy.DC;
+    const TAppliedState applied(state);
+    if (!applied.DC()) return false;
+    gdi::DeviceContext& dc = *applied.DC();
     DrawShiftedSegment(dc, DimEnd1, DimEnd2, dx, dy);
     const bool inside = Radius > 10;
     const float out = inside ? 1.0f : -1.0f;
@@ -170,8 +169,7 @@ bool TDiametralSize::Render(const TGdiState& state, const void*, int32_t dx, int
         else
             DrawShiftedSegment(dc, DimEnd2, PointAlong(DimEnd2, DimCos, DimSin, w), dx, dy);
     }
-    DrawInscription(dc, StatePenColour(copy), dx, dy);
-    RestoreState(copy);
+    DrawInscription(dc, StatePenColour(applied.State()), dx, dy);
     return true;
 }
 

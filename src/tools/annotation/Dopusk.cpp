@@ -249,8 +249,7 @@ void TDopusk::DrawPreview(gdi::DeviceContext& dc, const gdi::Rect&, int32_t orig
 
 bool TDopusk::Render(const TGdiState& state, const void*, int32_t dx, int32_t dy) {
     if (!state.DC) return false;
-    TGdiState applied = state;
-    ApplyState(applied);
+    const TAppliedState applied(state);
     gdi::DeviceContext& dc = *state.DC;
     const uint32_t oldAlign = dc.setTextAlign(gdi::TA_LEFT | gdi::TA_TOP);
     const gdi::Point offset{dx, dy};
@@ -271,6 +270,5 @@ bool TDopusk::Render(const TGdiState& state, const void*, int32_t dx, int32_t dy
         drawn = true;
     }
     dc.setTextAlign(oldAlign);
-    RestoreState(applied);
     return drawn;
 }

@@ -147,15 +147,13 @@ void TFreeLine::Complete() {
 
 bool TFreeLine::Render(const TGdiState& state, const void*, int32_t dx, int32_t dy) {
     if (Step < StepEnd) return false;
-    TGdiState copy = state;
-    ApplyState(copy);
-    if (!copy.DC) return false;
-    gdi::DeviceContext& dc = *copy.DC;
+    const TAppliedState applied(state);
+    if (!applied.DC()) return false;
+    gdi::DeviceContext& dc = *applied.DC();
     DrawShiftedSegment(dc, LineStart, LineEnd, dx, dy);
     if (ArrowAtStart) DrawDimArrow(dc, LineStart.x + dx, LineStart.y + dy, false, LineCos, LineSin);
     if (ArrowAtEnd) DrawDimArrow(dc, LineEnd.x + dx, LineEnd.y + dy, false, -LineCos, -LineSin);
-    if (HasText) SizeText->Draw(dc, StatePenColour(copy), dx, dy);
-    RestoreState(copy);
+    if (HasText) SizeText->Draw(dc, StatePenColour(applied.State()), dx, dy);
     return true;
 }
 

@@ -211,10 +211,9 @@ void TRadialSize::Complete() {
 
 bool TRadialSize::Render(const TGdiState& state, const void*, int32_t dx, int32_t dy) {
     if (Step < StepFirstSide) return false;
-    TGdiState copy = state;
-    ApplyState(copy);
-    if (!copy.DC) return false;
-    gdi::DeviceContext& dc = *copy.DC;
+    const TAppliedState applied(state);
+    if (!applied.DC()) return false;
+    gdi::DeviceContext& dc = *applied.DC();
     const int32_t r = RoundToPixel(Radius);
     const int32_t cx = Centre.x + dx, cy = Centre.y + dy;
     dc.arc(cx - r, cy - r, cx + r, cy + r, ArcStart.x + dx, ArcStart.y + dy, ArcEnd.x + dx, ArcEnd.y + dy);
@@ -225,8 +224,7 @@ bool TRadialSize::Render(const TGdiState& state, const void*, int32_t dx, int32_
     const gdi::Point tip2 = PointAlong(Centre, EndCos, EndSin, Radius);
     DrawDimArrow(dc, tip1.x + dx, tip1.y + dy, false, -StartSin, StartCos);
     DrawDimArrow(dc, tip2.x + dx, tip2.y + dy, false, EndSin, -EndCos);
-    if (Step >= StepSecondSide) DrawInscription(dc, StatePenColour(copy), dx, dy);
-    RestoreState(copy);
+    if (Step >= StepSecondSide) DrawInscription(dc, StatePenColour(applied.State()), dx, dy);
     return true;
 }
 

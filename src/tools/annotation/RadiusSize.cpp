@@ -169,14 +169,13 @@ void TRadiusSize::Complete() {
 
 bool TRadiusSize::Render(const TGdiState& state, const void*, int32_t dx, int32_t dy) {
     if (Step < StepLineStart) return false;
-    TGdiState copy = state;
-    ApplyState(copy);
-    if (!copy.DC) return false;
-    gdi::DeviceContext& dc = *copy.DC;
+    const TAppliedState applied(state);
+    if (!applied.DC()) return false;
+    gdi::DeviceContext& dc = *applied.DC();
     DrawShiftedSegment(dc, ArrowPoint, LineStart, dx, dy);
     DrawDimArrow(dc, ArrowPoint.x + dx, ArrowPoint.y + dy, false, DimCos, DimSin);
     if (Step == StepText) {
-        const gdi::COLORREF colour = StatePenColour(copy);
+        const gdi::COLORREF colour = StatePenColour(applied.State());
         if (TextMode == TextOnShelf) {
             RemoteLine->Draw(dc, colour, dx, dy);
         } else {
@@ -184,7 +183,6 @@ bool TRadiusSize::Render(const TGdiState& state, const void*, int32_t dx, int32_
             SizeText->Draw(dc, colour, dx, dy);
         }
     }
-    RestoreState(copy);
     return true;
 }
 

@@ -218,13 +218,12 @@ void TSizeLine::DrawLines(gdi::DeviceContext& dc, int32_t dx, int32_t dy) const 
 
 bool TSizeLine::Render(const TGdiState& state, const void*, int32_t dx, int32_t dy) {
     if (Step < StepDimLine) return false;
-    TGdiState copy = state;
-    ApplyState(copy);
-    if (!copy.DC) return false;
-    gdi::DeviceContext& dc = *copy.DC;
+    const TAppliedState applied(state);
+    if (!applied.DC()) return false;
+    gdi::DeviceContext& dc = *applied.DC();
     DrawLines(dc, dx, dy);
     if (Step >= StepText) {
-        const gdi::COLORREF colour = StatePenColour(copy);
+        const gdi::COLORREF colour = StatePenColour(applied.State());
         if (!ShelfMode && TextSide != TextCentred) {
             const float w = float(SizeText->Width(dc) + 5);
             if (TextSide == TextBeforeEnd1)
@@ -234,7 +233,6 @@ bool TSizeLine::Render(const TGdiState& state, const void*, int32_t dx, int32_t 
         }
         DrawInscription(dc, colour, dx, dy);
     }
-    RestoreState(copy);
     return true;
 }
 

@@ -43,3 +43,20 @@ void InitStateForLogPen(TGdiState& state, gdi::DeviceContext* dc, int32_t rop2, 
 bool ApplyState(TGdiState& state);
 // Puts the replaced values back in the reverse order; a pen made from LogPen is let go.
 void RestoreState(TGdiState& state);
+
+// Applies a copy of a record for as long as it lives and restores it at the end of the
+// scope, however the drawing leaves it: the pairing every Render needs.
+class TAppliedState {
+  public:
+    explicit TAppliedState(const TGdiState& state) : m_state(state) { ApplyState(m_state); }
+    ~TAppliedState() { RestoreState(m_state); }
+    TAppliedState(const TAppliedState&) = delete;
+    TAppliedState& operator=(const TAppliedState&) = delete;
+
+    gdi::DeviceContext* DC() const { return m_state.DC; }
+    // The applied record; its members hold what they replaced.
+    const TGdiState& State() const { return m_state; }
+
+  private:
+    TGdiState m_state;
+};

@@ -351,8 +351,8 @@ bool TTechText::Render(const TGdiState& state, const void*, int32_t dx, int32_t 
     copy.TextColor = FColor;
     copy.BkMode = gdi::TRANSPARENT;
     copy.Flags |= gsFont | gsBkMode;
-    ApplyState(copy);
-    gdi::DeviceContext& dc = *copy.DC;
+    const TAppliedState applied(copy);
+    gdi::DeviceContext& dc = *applied.DC();
     const uint32_t align = dc.setTextAlign(gdi::TA_BASELINE | gdi::TA_LEFT);
     const gdi::Point origin = shifted(FOrigin, dx, dy);
     for (size_t i = 0; i < FLines.size(); ++i) {
@@ -365,7 +365,6 @@ bool TTechText::Render(const TGdiState& state, const void*, int32_t dx, int32_t 
         dc.textOut(anchor.x, anchor.y, line);
     }
     dc.setTextAlign(align);
-    RestoreState(copy);
     return true;
 }
 
